@@ -1,0 +1,11 @@
+// The win: the ball stops and the face grows until the message.
+
+#include "frm_game.h"
+
+namespace crumbleton {
+
+void frmGame::CheckWin() {}
+
+void frmGame::GrowFace() {}
+
+}  // namespace crumbleton

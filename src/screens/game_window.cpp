@@ -1,0 +1,135 @@
+#include "game_window.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <optional>
+
+#include "desktop.h"
+#include "game_view.h"
+
+namespace crumbleton {
+
+namespace {
+
+// The game's key codes (those of the desktop it was made for).
+std::optional<int> GameKeyCode(int qtKey) {
+    switch (qtKey) {
+        case Qt::Key_Space:
+            return vbKeySpace;
+        case Qt::Key_Left:
+            return vbKeyLeft;
+        case Qt::Key_Up:
+            return 38;
+        case Qt::Key_Right:
+            return vbKeyRight;
+        case Qt::Key_Down:
+            return 40;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return 13;
+        case Qt::Key_Escape:
+            return 27;
+        default:
+            break;
+    }
+    if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9))
+        return qtKey;
+    return std::nullopt;
+}
+
+int ShiftState(Qt::KeyboardModifiers modifiers) {
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
+           (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+bool IsArrow(int code) { return code == vbKeyLeft || code == vbKeyRight; }
+
+}  // namespace
+
+GameWindow::GameWindow(Toolkit& toolkit, QWidget* parent) : QMainWindow(parent), game_(toolkit) {
+    setWindowTitle(QString::fromStdString(game_.Caption));
+    view_ = new GameView(game_, this);
+    setCentralWidget(view_);
+
+    QMenu* file = menuBar()->addMenu(QString::fromStdString(game_.mnuFile.Caption));
+    const auto addItem = [&](const MenuItem& item, void (frmGame::*handler)()) {
+        QAction* action = file->addAction(QString::fromStdString(item.Caption));
+        connect(action, &QAction::triggered, this, [this, handler] {
+            (game_.*handler)();
+            view_->update();
+        });
+    };
+    addItem(game_.mnuFileReset, &frmGame::mnuFileReset_Click);
+    addItem(game_.mnuFileMenu, &frmGame::mnuFileMenu_Click);
+    addItem(game_.mnuFileExit, &frmGame::mnuFileExit_Click);
+
+    // Nothing on the screen reacts to a change of size, so the window has none.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    const int menuHeight = menuBar()->sizeHint().height();
+    setGeometry(static_cast<int>(game_.WindowLeft / kTwipsPerPixel),
+                static_cast<int>(game_.WindowTop / kTwipsPerPixel) - menuHeight, view_->width(),
+                view_->height() + menuHeight);
+
+    // Keys reach the game wherever the focus sits in this window.
+    qApp->installEventFilter(this);
+
+    game_.Form_Load();
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, &GameWindow::tick);
+    timer_.start(kTickPeriod);
+}
+
+GameWindow::~GameWindow() { qApp->removeEventFilter(this); }
+
+void GameWindow::stopTicking() { timer_.stop(); }
+
+void GameWindow::tick() {
+    game_.Timer1_Timer();
+    view_->update();
+}
+
+bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
+    const auto type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || widget->window() != this) return false;
+
+    auto* key = static_cast<QKeyEvent*>(event);
+    const std::optional<int> code = GameKeyCode(key->key());
+    if (!code) return false;
+    const int shift = ShiftState(key->modifiers());
+    if (type == QEvent::KeyPress) {
+        // Auto-repeated presses are real key-downs to the game: they restart
+        // the paddles after a lost ball.
+        if (IsArrow(*code)) heldArrows_.insert(*code);
+        game_.Form_KeyDown(*code, shift);
+    } else {
+        // Only a real release is a key-up; the toolkit's auto-repeat releases are not.
+        if (key->isAutoRepeat()) return true;
+        heldArrows_.erase(*code);
+        game_.Form_KeyUp(*code, shift);
+    }
+    view_->update();
+    return true;
+}
+
+void GameWindow::releaseHeldArrows() {
+    // The release of a key held while the window lost the focus never arrives here;
+    // deliver it now so that the paddles do not drift with no key held.
+    const std::set<int> held = std::exchange(heldArrows_, {});
+    for (int code : held) game_.Form_KeyUp(code, 0);
+}
+
+void GameWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) releaseHeldArrows();
+    QMainWindow::changeEvent(event);
+}
+
+void GameWindow::hideEvent(QHideEvent* event) {
+    releaseHeldArrows();
+    QMainWindow::hideEvent(event);
+}
+
+}  // namespace crumbleton

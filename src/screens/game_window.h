@@ -1,0 +1,47 @@
+#pragma once
+// The game screen's window: shows the model, drives its frame tick and forwards
+// the keyboard and the "File" menu to the game's handlers.
+
+#include <QMainWindow>
+#include <QTimer>
+#include <chrono>
+#include <set>
+
+#include "frm_game.h"
+
+namespace crumbleton {
+
+class GameView;
+
+// The period the toolkit really delivers for the model's 1 ms timer: about 60
+// ticks a second, the pace the game's per-tick steps were made for.
+inline constexpr std::chrono::milliseconds kTickPeriod{16};
+
+class GameWindow : public QMainWindow {
+public:
+    // Creates the game screen and runs its load step; the timer runs from here on,
+    // whether the window is shown or hidden.
+    explicit GameWindow(Toolkit& toolkit, QWidget* parent = nullptr);
+    ~GameWindow() override;
+
+    frmGame& game() { return game_; }
+    GameView* view() const { return view_; }
+    // Stops the frame tick for good: the program is ending.
+    void stopTicking();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void tick();
+    void releaseHeldArrows();
+
+    frmGame game_;
+    GameView* view_ = nullptr;
+    QTimer timer_;
+    std::set<int> heldArrows_;  // game key codes of arrows down now
+};
+
+}  // namespace crumbleton

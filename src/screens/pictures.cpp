@@ -1,0 +1,42 @@
+#include "pictures.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace crumbleton {
+
+QString PicturePath(Picture picture) {
+    switch (picture) {
+        case Picture::CompactDisc:
+            return QStringLiteral(":/pictures/compact_disc.svg");
+        case Picture::Banana:
+            return QStringLiteral(":/pictures/banana.svg");
+        case Picture::BurningMatch:
+            return QStringLiteral(":/pictures/burning_match.svg");
+        case Picture::Smiley:
+            return QStringLiteral(":/pictures/smiley.svg");
+        case Picture::None:
+            break;
+    }
+    return {};
+}
+
+const QPixmap& PictureCache::pixmap(Picture picture, QSize logicalSize, qreal devicePixelRatio) {
+    const auto key = std::make_tuple(picture, logicalSize.width(), logicalSize.height(), devicePixelRatio);
+    auto found = cache_.find(key);
+    if (found != cache_.end()) return found->second;
+
+    QImage image((QSizeF(logicalSize) * devicePixelRatio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    if (picture != Picture::None) {
+        QSvgRenderer renderer(PicturePath(picture));
+        QPainter painter(&image);
+        renderer.render(&painter);
+    }
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return cache_.emplace(key, std::move(pixmap)).first->second;
+}
+
+}  // namespace crumbleton

@@ -1,0 +1,26 @@
+#pragma once
+// The game's pictures, rendered from their SVG sources once per size and device
+// pixel ratio, so drawing a frame only copies pixmaps.
+
+#include <QPixmap>
+#include <QSize>
+#include <map>
+#include <tuple>
+
+#include "controls.h"
+
+namespace crumbleton {
+
+class PictureCache {
+public:
+    // A pixmap of `picture` covering `logicalSize` at `devicePixelRatio`.
+    const QPixmap& pixmap(Picture picture, QSize logicalSize, qreal devicePixelRatio);
+
+private:
+    std::map<std::tuple<Picture, int, int, qreal>, QPixmap> cache_;
+};
+
+// The resource path of a picture's SVG source.
+QString PicturePath(Picture picture);
+
+}  // namespace crumbleton

@@ -1,0 +1,70 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "fake_toolkit.h"
+#include "frm_game.h"
+
+namespace crumbleton {
+namespace {
+
+using ::testing::ElementsAre;
+
+class LostGameTest : public ::testing::Test {
+protected:
+    // What the game asked of the toolkit, without the re-seeding of the random source.
+    std::vector<std::string> Requests() const {
+        std::vector<std::string> out;
+        for (const std::string& c : toolkit.calls)
+            if (c != "Randomize") out.push_back(c);
+        return out;
+    }
+
+    testing::FakeToolkit toolkit;
+    frmGame game{toolkit};
+};
+
+TEST_F(LostGameTest, NoLivesOpensTheMessageThenReturnsToTheStartScreen) {
+    game.lblLives.Caption = "0";
+    std::string livesWhileOpen;
+    toolkit.whileMessageOpen = [&] { livesWhileOpen = game.lblLives.Caption; };
+
+    game.Timer1_Timer();
+
+    ASSERT_EQ(toolkit.messages.size(), 1u);
+    EXPECT_EQ(toolkit.messages[0].text, " Game Over!!");
+    EXPECT_EQ(toolkit.messages[0].title, " You Lose!");
+    EXPECT_EQ(toolkit.messages[0].icon, MsgBoxIcon::Critical);
+    EXPECT_EQ(livesWhileOpen, "0");
+    // The start screen is shown before the game screen is hidden.
+    EXPECT_THAT(Requests(), ElementsAre("MsgBox", "Show Start", "Hide Game"));
+}
+
+TEST_F(LostGameTest, OtherLivesEndNothing) {
+    for (const char* lives : {"3", "1", "4", "0.5", "-1"}) {
+        game.lblLives.Caption = lives;
+        game.Timer1_Timer();
+    }
+    EXPECT_TRUE(toolkit.messages.empty());
+    EXPECT_THAT(Requests(), ::testing::IsEmpty());
+}
+
+TEST_F(LostGameTest, TicksWhileTheMessageIsOpenRunNoStep) {
+    game.lblLives.Caption = "0";
+    int nested = 0;
+    toolkit.whileMessageOpen = [&] {
+        // The toolkit keeps delivering timer events while the box is open.
+        if (nested++ < 3) game.Timer1_Timer();
+    };
+
+    game.Timer1_Timer();
+
+    EXPECT_EQ(nested, 1);
+    EXPECT_EQ(toolkit.messages.size(), 1u);
+    // Once the box is closed and the tick has ended, ticks run again.
+    game.lblLives.Caption = "0";
+    game.Timer1_Timer();
+    EXPECT_EQ(toolkit.messages.size(), 2u);
+}
+
+}  // namespace
+}  // namespace crumbleton

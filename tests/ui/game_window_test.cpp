@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "desktop.h"
+#include "game_view.h"
+#include "game_window.h"
+#include "navigator.h"
+#include "window_helpers.h"
+
+namespace crumbleton {
+namespace {
+
+using testing::Grab;
+using testing::PixelAt;
+
+class GameWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        navigator.Show(Screen::Game);
+        window = navigator.gameWindow();
+        ASSERT_NE(window, nullptr);
+        // The tests step the game themselves.
+        window->stopTicking();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    }
+
+    QColor Expected(Colour colour) const { return ToQColor(colour, window->view()->palette()); }
+
+    Navigator navigator;
+    GameWindow* window = nullptr;
+};
+
+TEST_F(GameWindowTest, WindowIsLaidOutInTwips) {
+    EXPECT_EQ(window->windowTitle(), "Crumbleton");
+    EXPECT_EQ(window->view()->size(), QSize(859, 679));
+    const QPoint client = window->view()->mapToGlobal(QPoint(0, 0));
+    EXPECT_EQ(client, QPoint(251, 196));
+
+    const QList<QAction*> menus = window->menuBar()->actions();
+    ASSERT_EQ(menus.size(), 1);
+    EXPECT_EQ(menus[0]->text(), "&File");
+    QStringList items;
+    for (QAction* a : menus[0]->menu()->actions()) items << a->text();
+    EXPECT_EQ(items, (QStringList{"&Reset", "&Menu", "E&xit"}));
+}
+
+TEST_F(GameWindowTest, DrawsEveryControlWhereTheModelPutsIt) {
+    frmGame& g = window->game();
+    const QImage image = Grab(window->view());
+    EXPECT_DOUBLE_EQ(image.devicePixelRatio(), window->devicePixelRatioF());
+
+    const auto centre = [](const auto& c) { return std::pair{c.Left + c.Width / 2, c.Top + c.Height / 2}; };
+    struct Probe {
+        const char* what;
+        std::pair<float, float> at;
+        Colour colour;
+    };
+    const Probe probes[] = {
+        {"ball", centre(g.shpBall), g.shpBall.FillColor},
+        {"bottom paddle", centre(g.shpPaddle[0]), g.shpPaddle[0].FillColor},
+        {"top paddle", centre(g.shpPaddle[1]), g.shpPaddle[1].FillColor},
+        {"orange brick", centre(g.Brick[0]), kOrange},
+        {"yellow brick", centre(g.Brick[12]), kYellow},
+        {"green brick", centre(g.Brick[28]), kGreen},
+        {"black brick", {3900, 4700}, kBlack},
+        {"field", {600, 9500}, g.shpField.BackColor},
+        {"hidden bottom shield bar", {2000, 9787}, g.shpField.BackColor},
+        {"hidden top shield bar", {2000, 307}, g.shpField.BackColor},
+        {"hidden face", {3600, 4200}, g.shpField.BackColor},
+        {"screen background", {12700, 150}, g.BackColor},
+        {"lives box", {11000, 4400}, kWhite},
+    };
+    for (const Probe& p : probes)
+        EXPECT_EQ(PixelAt(image, p.at.first, p.at.second), Expected(p.colour)) << p.what;
+}
+
+TEST_F(GameWindowTest, RepaintsWhatTheModelChanged) {
+    frmGame& g = window->game();
+    g.shpBall.Left = 600, g.shpBall.Top = 7000;
+    g.Brick[28].Visible = false;
+    g.shpShield[0].Visible = true;
+    g.imgFace.Visible = true;
+    g.imgFace.Width = g.imgFace.Height = 2400;
+    const QImage image = Grab(window->view());
+
+    EXPECT_EQ(PixelAt(image, 737, 7137), Expected(g.shpBall.FillColor)) << "moved ball";
+    EXPECT_EQ(PixelAt(image, 4457, 8777), Expected(g.shpField.BackColor)) << "ball's old place";
+    EXPECT_EQ(PixelAt(image, 2900, 4400), Expected(g.shpField.BackColor)) << "hidden brick";
+
+    // The hatched bar has lines of its colour and gaps of the field between them.
+    int dark = 0, light = 0;
+    const qreal dpr = image.devicePixelRatio();
+    for (int x = 20; x < 580; ++x) {
+        const QColor c = image.pixelColor(static_cast<int>(x * dpr), static_cast<int>(9787 / 15.0 * dpr));
+        (c == Expected(kBlack) ? dark : light)++;
+    }
+    EXPECT_GT(dark, 20);
+    EXPECT_GT(light, 200);
+
+    // The face is stretched: yellow well beyond its natural 32 pixels, in a gap
+    // between the bricks that are drawn over it.
+    const QColor face = PixelAt(image, 3660, 4700);
+    EXPECT_GT(face.red(), 200);
+    EXPECT_GT(face.green(), 180);
+    EXPECT_LT(face.blue(), 100);
+}
+
+TEST_F(GameWindowTest, KeysReachTheGameWhereverTheFocusIs) {
+    frmGame& g = window->game();
+    QTest::keyPress(window, Qt::Key_Left);
+    EXPECT_EQ(g.PaddleSpeed, -105);
+    QTest::keyRelease(window, Qt::Key_Left);
+    EXPECT_EQ(g.PaddleSpeed, 0);
+
+    // A child that could take the focus does not swallow the game's keys.
+    auto* child = new QPushButton("focus", window);
+    child->show();
+    child->setFocus();
+    QTest::keyPress(child, Qt::Key_Right);
+    EXPECT_EQ(g.PaddleSpeed, 105);
+    QTest::keyPress(child, Qt::Key_Space);
+    EXPECT_EQ(g.BallSpeedX, 50);
+    EXPECT_EQ(g.BallSpeedY, 50);
+    EXPECT_FALSE(g.lblMessage.Visible);
+    delete child;
+}
+
+TEST_F(GameWindowTest, AutoRepeatReleasesAreNotKeyUps) {
+    frmGame& g = window->game();
+    QTest::keyPress(window, Qt::Key_Right);
+    // What the desktop sends while a key is held: release and press, both auto-repeat.
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(window, &release);
+    EXPECT_EQ(g.PaddleSpeed, 105);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(window, &press);
+    EXPECT_EQ(g.PaddleSpeed, 105);
+    QTest::keyRelease(window, Qt::Key_Right);
+    EXPECT_EQ(g.PaddleSpeed, 0);
+}
+
+TEST_F(GameWindowTest, HidingTheWindowReleasesAHeldArrow) {
+    frmGame& g = window->game();
+    QTest::keyPress(window, Qt::Key_Left);
+    ASSERT_EQ(g.PaddleSpeed, -105);
+    window->hide();
+    EXPECT_EQ(g.PaddleSpeed, 0);
+}
+
+}  // namespace
+}  // namespace crumbleton
