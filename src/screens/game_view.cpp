@@ -98,8 +98,8 @@ void GameView::draw(QPainter& painter, const Label& label) {
         DrawOutline(painter, r, ToQColor(kWindowText, palette()));
         text = r.adjusted(1, 1, -1, -1);
     }
-    const int flags = (label.Alignment == TextAlign::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop |
-                      Qt::TextWordWrap;
+    const int flags = (label.Alignment == TextAlign::Centre ? Qt::AlignHCenter : Qt::AlignLeft) |
+                      Qt::AlignTop | Qt::TextWordWrap;
     const QString caption = QString::fromStdString(label.Caption);
     painter.save();
     painter.setClipRect(r, Qt::IntersectClip);
