@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 
 #include "desktop.h"
 #include "navigator.h"
@@ -6,9 +7,10 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Crumbleton");
+    QApplication::setWindowIcon(QIcon(":/pictures/app_icon.svg"));
     crumbleton::InstallFontSubstitutes();
 
     crumbleton::Navigator navigator;
-    navigator.Show(crumbleton::Screen::Game);
+    navigator.Show(crumbleton::Screen::Start);
     return QApplication::exec();
 }

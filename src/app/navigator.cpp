@@ -8,9 +8,10 @@ namespace crumbleton {
 
 Navigator::Navigator() = default;
 
-Navigator::~Navigator() { delete game_.data(); }
+Navigator::~Navigator() = default;
 
 void Navigator::MsgBox(std::string_view text, std::string_view title, MsgBoxIcon icon) {
+    if (ended_) return;
     QWidget* parent = QApplication::activeWindow();
     QMessageBox box(icon == MsgBoxIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
                     QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
@@ -20,25 +21,30 @@ void Navigator::MsgBox(std::string_view text, std::string_view title, MsgBoxIcon
 }
 
 QWidget* Navigator::window(Screen screen, bool create) {
+    const auto get = [&](auto& window) -> QWidget* {
+        using Window = typename std::remove_reference_t<decltype(window)>::element_type;
+        if (!window && create) window = std::make_unique<Window>(*this);
+        return window.get();
+    };
     switch (screen) {
-        case Screen::Game:
-            if (!game_ && create) game_ = new GameWindow(*this);
-            return game_;
         case Screen::Start:
+            return get(start_);
         case Screen::Instructions:
+            return get(instructions_);
         case Screen::Colours:
-            break;
+            return get(colours_);
+        case Screen::Game:
+            return get(game_);
     }
     return nullptr;
 }
 
 void Navigator::Show(Screen screen) {
     if (ended_) return;
-    if (QWidget* w = window(screen, true)) {
-        w->show();
-        w->raise();
-        w->activateWindow();
-    }
+    QWidget* w = window(screen, true);
+    w->show();
+    w->raise();
+    w->activateWindow();
 }
 
 void Navigator::Hide(Screen screen) {
@@ -46,6 +52,8 @@ void Navigator::Hide(Screen screen) {
 }
 
 void Navigator::End() {
+    // Nothing of any screen may run once the program ends: no tick, no message,
+    // no screen shown again by an event already on its way.
     ended_ = true;
     if (game_) game_->stopTicking();
     for (QWidget* w : QApplication::topLevelWidgets()) w->hide();
@@ -62,6 +70,10 @@ float Navigator::Rnd() {
     return static_cast<float>(random_() >> 8) / 16777216.0f;
 }
 
-bool Navigator::OptionValue(ColourOption /*option*/) { return false; }
+bool Navigator::OptionValue(ColourOption option) {
+    // The first reading creates the screen, hidden, with nothing selected.
+    window(Screen::Colours, true);
+    return colours_->isSelected(option);
+}
 
 }  // namespace crumbleton

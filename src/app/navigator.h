@@ -1,11 +1,15 @@
 #pragma once
-// The program's screens and the ways between them. It is the toolkit the game's
-// rules talk to: message boxes, showing and hiding screens, ending, chance.
+// The program's screens and the ways between them. It is the toolkit the screens
+// and the game's rules talk to: message boxes, showing and hiding screens,
+// ending, chance, and the colour options.
 
-#include <QPointer>
+#include <memory>
 #include <random>
 
+#include "colour_window.h"
 #include "game_window.h"
+#include "instructions_window.h"
+#include "start_window.h"
 #include "toolkit.h"
 
 namespace crumbleton {
@@ -23,13 +27,22 @@ public:
     float Rnd() override;
     bool OptionValue(ColourOption option) override;
 
-    // The game screen, or null before the first "Start Game!".
-    GameWindow* gameWindow() const { return game_; }
+    // Each screen, or null until it is first needed.
+    StartWindow* startWindow() const { return start_.get(); }
+    InstructionsWindow* instructionsWindow() const { return instructions_.get(); }
+    ColourWindow* colourWindow() const { return colours_.get(); }
+    GameWindow* gameWindow() const { return game_.get(); }
+    // End has run: the screens are hidden for good.
+    bool ended() const { return ended_; }
 
 private:
     QWidget* window(Screen screen, bool create);
 
-    QPointer<GameWindow> game_;
+    // Created when first needed, hidden but never destroyed while the program runs.
+    std::unique_ptr<StartWindow> start_;
+    std::unique_ptr<InstructionsWindow> instructions_;
+    std::unique_ptr<ColourWindow> colours_;
+    std::unique_ptr<GameWindow> game_;
     std::mt19937 random_;
     bool ended_ = false;
 };
