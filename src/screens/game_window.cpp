@@ -1,6 +1,7 @@
 #include "game_window.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
@@ -130,6 +131,12 @@ void GameWindow::changeEvent(QEvent* event) {
 void GameWindow::hideEvent(QHideEvent* event) {
     releaseHeldArrows();
     QMainWindow::hideEvent(event);
+}
+
+void GameWindow::closeEvent(QCloseEvent* event) {
+    game_.mnuFileMenu_Click();
+    view_->update();
+    event->ignore();
 }
 
 }  // namespace crumbleton

@@ -33,6 +33,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    // The frame's close control leaves the game as the menu's "Menu" does.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void tick();
