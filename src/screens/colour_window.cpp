@@ -55,6 +55,16 @@ constexpr bool InOptionOrder() {
 }
 static_assert(InOptionOrder());
 
+// An option button that takes a click anywhere on its control, not only on its
+// circle and caption: the controls are laid out wider than their captions.
+class OptionButton : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
 const Font kFrameFont{"Californian FB", 14.25f, true, false};
 
 QGroupBox* MakeFrame(QWidget* parent, const char* name, const char* caption, const QRect& geometry,
@@ -86,7 +96,7 @@ ColourWindow::ColourWindow(Toolkit& toolkit, QWidget* parent) : QWidget(parent),
     // The option buttons and "Back" keep the toolkit's default font, not their frame's.
     const QFont defaultFont = ToQFont(Font{});
     for (const OptionLayout& o : kOptions) {
-        auto* button = new QRadioButton(o.caption, groups[static_cast<std::size_t>(o.group)]);
+        auto* button = new OptionButton(o.caption, groups[static_cast<std::size_t>(o.group)]);
         button->setObjectName(o.name);
         button->setGeometry(TwipsRect(o.left, o.top, o.width, o.height));
         button->setFont(defaultFont);
