@@ -1,4 +1,4 @@
-// the ball rebounding from the two paddles.
+// The ball rebounding from the two paddles.
 
 #include <gtest/gtest.h>
 
