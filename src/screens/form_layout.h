@@ -17,8 +17,8 @@ namespace crumbleton {
 int TwipsToPx(float twips);
 QRect TwipsRect(float left, float top, float width, float height);
 
-// A fixed-size top-level window whose client area covers `clientTwips`, measured
-// from the desktop's corner. Without a position the window system places it.
+// A fixed-size top-level window whose client area covers `clientPx` of the desktop,
+// or, given only a size, where the window system puts it.
 void PlaceWindow(QWidget* window, const QRect& clientPx);
 void SizeWindow(QWidget* window, const QSize& clientPx);
 

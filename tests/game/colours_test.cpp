@@ -1,3 +1,5 @@
+// ApplyColours: the colour options on the ball, the paddles and the backgrounds.
+
 #include <gtest/gtest.h>
 
 #include <vector>

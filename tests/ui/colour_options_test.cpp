@@ -1,3 +1,5 @@
+// The colour options screen, and its choices reaching the game at its ticks.
+
 #include <gtest/gtest.h>
 
 #include <QRadioButton>

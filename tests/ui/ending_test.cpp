@@ -1,3 +1,5 @@
+// Every way out of the program ends its event loop at once, with status 0.
+
 #include <gtest/gtest.h>
 
 #include <QTest>

@@ -1,3 +1,5 @@
+// The ways between the screens, clicked through the real windows.
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 

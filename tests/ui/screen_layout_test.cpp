@@ -1,3 +1,6 @@
+// The start menu, the instructions and the colour options as laid out: captions,
+// places, tab order and pictures.
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
