@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <chrono>
+#include <type_traits>
 
 namespace crumbleton {
 
