@@ -1,6 +1,6 @@
 # The two commands that matter: `make run` and `make test`. Both install what is
 # missing first, so they work on a fresh Debian 12 machine.
-.PHONY: setup run test build-dev build-release clean
+.PHONY: setup run test build-dev build-release build-asan clean
 
 setup:
 	@bash scripts/setup.sh
@@ -13,11 +13,17 @@ build-dev: setup
 	cmake --preset dev
 	cmake --build --preset dev
 
+build-asan: setup
+	cmake --preset asan
+	cmake --build --preset asan
+
 run: build-release
 	./build/release/src/app/crumbleton
 
-test: build-dev
+# The whole suite, then the core's tests again under the sanitizers.
+test: build-dev build-asan
 	ctest --preset dev
+	ctest --preset asan
 
 clean:
 	rm -rf build
