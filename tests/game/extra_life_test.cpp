@@ -62,17 +62,20 @@ TEST_F(ExtraLifeTest, OnlyTheBottomPaddleCatches) {
     expectNoLife("beside the bottom paddle");
 }
 
-// A ball lost earlier in the tick leaves the lives at 0; the catch in the same
-// tick brings them back to 1 before the lost-game check reads them.
+// The ball is lost earlier in the tick than the catch: with the last life the
+// count goes 1, 0, 1, and the tick's lost-game check finds the game still on.
 TEST_F(ExtraLifeTest, ACatchInTheTickOfTheLastLostBallSavesTheGame) {
-    g.imgLive.Top = 9000;
-    g.lblLives.Caption = "0";
+    g.lblLives.Caption = "1";
+    // Past the bottom paddle, beside it, one step from the field's bottom edge.
+    g.shpBall.Left = 1000, g.shpBall.Top = 9650;
+    g.BallSpeedX = 50, g.BallSpeedY = 50;
 
     g.Timer1_Timer();
 
+    EXPECT_EQ(g.shpBall.Top, 8520) << "the ball was lost";
+    EXPECT_FALSE(g.imgLive.Visible) << "and the extra life caught";
     EXPECT_EQ(g.lblLives.Caption, "1");
     EXPECT_TRUE(toolkit.messages.empty());
-    EXPECT_FALSE(g.imgLive.Visible);
 }
 
 }  // namespace

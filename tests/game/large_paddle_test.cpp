@@ -165,5 +165,48 @@ TEST_F(LargePaddleTest, NothingHappensUntilTheBottomPaddleCatches) {
     expectIdle("resting on the bottom paddle's edge");
 }
 
+// Whole ticks: the motion step drops the banana and moves the paddles away.
+TEST(LargePaddleTickTest, TheWideStageStartsLaterTheLongerTheBananaOverlaps) {
+    struct Case {
+        float paddleLeft;  // where the arrow keys left the paddles, 105 a step from 3360
+        int overlapTicks;
+        const char* wideStart;
+    };
+    // The paddles run off to the right after the catch, clear of the banana's
+    // right edge (4560) one or two steps later; standing still they let it fall through.
+    const Case cases[] = {{4515, 1, "18.88"}, {4410, 2, "18.9"}, {3360, testing::kOverlapTicks, "19.18"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.overlapTicks << " ticks of overlap");
+        testing::FakeToolkit toolkit;
+        frmGame g{toolkit};
+        toolkit.fractions = {0.9f};  // the banana
+        g.Form_Load();
+        ASSERT_TRUE(testing::AtWaitingSpot(g.imgBananna));
+        for (Shape& paddle : g.shpPaddle) paddle.Left = c.paddleLeft;
+        g.BananaFalling = 45;  // the black brick has been struck
+
+        int ticks = 0;
+        while (g.imgBananna.Visible && ticks < 200) {
+            g.Timer1_Timer();
+            ++ticks;
+        }
+        EXPECT_EQ(ticks, 86);  // from Top 4680 to 8550
+        EXPECT_EQ(g.shpPaddle[0].Width, 1710);
+        EXPECT_EQ(g.shpPaddle[1].Width, 1710);
+        EXPECT_EQ(g.lblTime.Caption, "19.98");
+
+        if (c.overlapTicks < testing::kOverlapTicks) g.Form_KeyDown(vbKeyRight, 0);
+        int growing = 1;
+        while (g.shpPaddle[0].Width < 2535 && growing < 100) {
+            g.Timer1_Timer();
+            ++growing;
+        }
+        EXPECT_EQ(growing, 56);
+        EXPECT_EQ(g.lblTime.Caption, c.wideStart);
+        // The parked ball rode along all the while; no life was lost.
+        EXPECT_EQ(g.lblLives.Caption, "3");
+    }
+}
+
 }  // namespace
 }  // namespace crumbleton

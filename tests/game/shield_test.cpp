@@ -86,20 +86,55 @@ TEST_F(ShieldTest, TheFallingPictureRaisesTheBarsAgainAfterABounce) {
     EXPECT_TRUE(Up());
 }
 
-TEST_F(ShieldTest, ARaisedShieldLastsIntoTheNextGame) {
-    g.imgshield.Left = testing::kWaitingLeft;
-    g.imgshield.Top = 9000;
-    g.CheckShieldPickup();
+// Whole ticks: a ball that got past a paddle meets the bar before the field's edge.
+TEST_F(ShieldTest, TheBarsSaveOneBallAtEitherEnd) {
+    struct Case {
+        const char* what;
+        float top;
+        std::int16_t speedY;
+    };
+    const Case cases[] = {
+        {"past the bottom paddle", 9300, 50},
+        {"past the top paddle", 700, -50},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        RaiseShield();
+        PutBall(1000, c.top, 50, c.speedY);  // beside the paddles, at Left 3360
+
+        for (int tick = 0; tick < 40; ++tick) g.Timer1_Timer();
+
+        EXPECT_EQ(g.lblLives.Caption, "3");
+        EXPECT_TRUE(Down());
+        EXPECT_EQ(g.BallSpeedY, -c.speedY);
+        // Used up: the next ball past a paddle is lost.
+        PutBall(1000, c.top, 50, c.speedY);
+        for (int tick = 0; tick < 40; ++tick) g.Timer1_Timer();
+        EXPECT_EQ(g.lblLives.Caption, "2");
+        g.lblLives.Caption = "3";
+    }
+}
+
+TEST_F(ShieldTest, ACaughtShieldReturnsTheFirstBallOfTheNextGame) {
+    toolkit.fractions = {0.0f};  // the shield
+    g.Form_Load();
+    g.ShieldFalling = 45;  // the black brick has been struck
+    for (int tick = 0; tick < 86; ++tick) g.Timer1_Timer();
+    ASSERT_FALSE(g.imgshield.Visible);
     ASSERT_TRUE(Up());
 
-    g.ResetGame();
-    EXPECT_TRUE(Up());
+    g.mnuFileReset_Click();
+    for (int tick = 0; tick < 20; ++tick) g.Timer1_Timer();
+    ASSERT_TRUE(Up());
     EXPECT_TRUE(g.imgshield.Visible);
 
-    PutBall(4000, 9495, 50, 50);
-    g.CheckShieldPickup();
-    EXPECT_EQ(g.BallSpeedY, -50);
+    // The first ball of the new game to get past the bottom paddle.
+    PutBall(1000, 9300, 50, 50);
+    for (int tick = 0; tick < 40; ++tick) g.Timer1_Timer();
+
+    EXPECT_EQ(g.lblLives.Caption, "3");
     EXPECT_TRUE(Down());
+    EXPECT_EQ(g.BallSpeedY, -50);
 }
 
 }  // namespace

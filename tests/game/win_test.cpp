@@ -11,7 +11,11 @@ using ::testing::ElementsAre;
 
 class WinTest : public ::testing::Test {
 protected:
-    void SetUp() override { g.lblPoints.Caption = "6900"; }
+    // Every brick struck down.
+    void SetUp() override {
+        g.lblPoints.Caption = "6900";
+        for (Shape& brick : g.Brick) brick.Visible = false;
+    }
 
     testing::FakeToolkit toolkit;
     frmGame g{toolkit};
@@ -62,16 +66,23 @@ TEST_F(WinTest, OnlyExactly6900Wins) {
     EXPECT_TRUE(toolkit.messages.empty());
 }
 
-TEST_F(WinTest, ServingDuringTheSequenceDoesNotMoveTheBall) {
+TEST_F(WinTest, TheBallStopsWhereItIsAndServingDoesNotMoveIt) {
+    // The last strike leaves the ball in flight in the middle of the field.
+    g.shpBall.Left = 2000, g.shpBall.Top = 5000;
+    g.BallSpeedX = 50, g.BallSpeedY = -50;
+    g.Timer1_Timer();
+    // Stopped at its height, riding on the bottom paddle.
+    EXPECT_EQ(g.shpBall.Top, 5000);
+    EXPECT_EQ(g.shpBall.Left, 3360 + 1695 / 2.0f);
+
     for (int tick = 0; tick < 20; ++tick) {
-        const float left = g.shpBall.Left, top = g.shpBall.Top;
         g.Form_KeyDown(vbKeySpace, 0);
         ASSERT_NE(g.BallSpeedY, 0);
         g.Timer1_Timer();
         EXPECT_EQ(g.BallSpeedX, 0);
         EXPECT_EQ(g.BallSpeedY, 0);
-        EXPECT_EQ(g.shpBall.Left, left);
-        EXPECT_EQ(g.shpBall.Top, top);
+        EXPECT_EQ(g.shpBall.Left, 3360 + 1695 / 2.0f);
+        EXPECT_EQ(g.shpBall.Top, 5000);
     }
 }
 
