@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <chrono>
 
+#include "game_view.h"
+
 namespace crumbleton {
 
 Navigator::Navigator() = default;
@@ -11,6 +13,9 @@ Navigator::Navigator() = default;
 Navigator::~Navigator() { delete game_.data(); }
 
 void Navigator::MsgBox(std::string_view text, std::string_view title, MsgBoxIcon icon) {
+    // The tick that opens the box has not finished, so the game screen was not
+    // repainted yet: behind the box it must show what led to it (the last life gone).
+    if (game_) game_->view()->repaint();
     QWidget* parent = QApplication::activeWindow();
     QMessageBox box(icon == MsgBoxIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
                     QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
