@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <chrono>
 #include <cstdlib>
+#include <functional>
 #include <vector>
 
 #include "game_view.h"
@@ -33,7 +34,8 @@ public:
         QMessageBox::Icon icon;
     };
 
-    explicit MessageCloser(std::chrono::milliseconds keepOpen) : keepOpen_(keepOpen) {
+    explicit MessageCloser(std::chrono::milliseconds keepOpen, std::function<void()> onOpen = {})
+        : keepOpen_(keepOpen), onOpen_(std::move(onOpen)) {
         QObject::connect(&poll_, &QTimer::timeout, [this] { check(); });
         poll_.start(5ms);
     }
@@ -47,11 +49,13 @@ private:
             seen.push_back({box->text(), box->windowTitle(), box->icon()});
             current_ = box;
             openFor_.start();
+            if (onOpen_) onOpen_();
         }
         if (current_ && openFor_.elapsed() >= keepOpen_.count()) current_->accept();
     }
 
     std::chrono::milliseconds keepOpen_;
+    std::function<void()> onOpen_;
     QTimer poll_;
     QPointer<QMessageBox> current_;
     QElapsedTimer openFor_;
@@ -81,6 +85,14 @@ int DarkPixels(const QImage& image) {
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) dark += image.pixelColor(x, y).lightness() < 100;
     return dark;
+}
+
+// What the screen shows of a widget now, as last painted (not a fresh rendering).
+QImage OnScreen(QWidget* widget) {
+    const QPoint at = widget->mapTo(widget->window(), QPoint(0, 0));
+    return widget->screen()
+        ->grabWindow(widget->window()->winId(), at.x(), at.y(), widget->width(), widget->height())
+        .toImage();
 }
 
 int PixelsNotOf(const QImage& image, const QColor& colour) {
@@ -170,8 +182,13 @@ TEST_F(EndOfGameTest, EachEndOfGameShowsItsMessageOnce) {
         SCOPED_TRACE(c.what);
         navigator.Show(Screen::Game);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-        // Open for many ticks' time, so that the timer fires while it is.
-        MessageCloser closer(200ms);
+        // Open for many ticks' time, so that the timer fires while it is. The
+        // screen behind it shows the game as the tick left it.
+        QImage shown, model;
+        MessageCloser closer(200ms, [&] {
+            shown = OnScreen(window->view());
+            model = Grab(window->view());
+        });
 
         c.prepare(game());
         ASSERT_TRUE(QTest::qWaitFor([&] { return !window->isVisible(); }, 5000));
@@ -182,6 +199,11 @@ TEST_F(EndOfGameTest, EachEndOfGameShowsItsMessageOnce) {
         EXPECT_EQ(closer.seen[0].text, c.text);
         EXPECT_EQ(closer.seen[0].title, c.title);
         EXPECT_EQ(closer.seen[0].icon, c.icon);
+        // The offscreen platform grabs a scaled window's backing store at its
+        // logical size, cropping it, so the screen is compared at scale 1 only.
+        if (window->devicePixelRatioF() == 1) {
+            EXPECT_EQ(shown.convertToFormat(model.format()), model) << "the screen behind the box";
+        }
         EXPECT_EQ(game().lblLives.Caption, "3");
         EXPECT_EQ(game().lblPoints.Caption, "0");
     }
