@@ -1,6 +1,6 @@
 # The two commands that matter: `make run` and `make test`. Both install what is
 # missing first, so they work on a fresh Debian 12 machine.
-.PHONY: setup run test build-dev build-release build-asan clean
+.PHONY: setup run test bench build-dev build-release build-asan clean
 
 setup:
 	@bash scripts/setup.sh
@@ -27,3 +27,9 @@ test: build-dev build-asan
 
 clean:
 	rm -rf build
+
+# The cost of a tick of the rules; reproduce a figure with the command it prints.
+bench: setup
+	cmake --preset bench
+	cmake --build --preset bench
+	./build/bench/bench/tick_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true --benchmark_color=false

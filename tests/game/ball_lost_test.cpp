@@ -1,4 +1,4 @@
-// Part 1.5: a ball that touches the field's top or bottom edge costs a life.
+// A ball that touches the field's top or bottom edge costs a life.
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

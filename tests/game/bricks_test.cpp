@@ -1,4 +1,4 @@
-// Part 2.2: brick strikes, points and the release of the power-up.
+// Brick strikes, points and the release of the power-up.
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-// Part 1.3: the arrow keys steer both paddles, space serves a parked ball.
+// The arrow keys steer both paddles, space serves a parked ball.
 
 #include <gtest/gtest.h>
 

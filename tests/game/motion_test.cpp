@@ -1,4 +1,4 @@
-// Part 1.4: MoveObjects, its five stages in order.
+// MoveObjects, its five stages in order.
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-// Part 2.1: the ball rebounding from the two paddles.
+// The ball rebounding from the two paddles.
 
 #include <gtest/gtest.h>
 
@@ -43,7 +43,7 @@ TEST_P(PaddleBounceTest, TurnsTheBallByTheShallowestFace) {
 
 INSTANTIATE_TEST_SUITE_P(Faces, PaddleBounceTest,
                          ::testing::Values(
-                             // Part 2.1's edge list. Top depth 15, bottom 515, left 1235, right 735.
+                             // Top depth 15, bottom 515, left 1235, right 735.
                              BounceCase{"BottomPaddleTopFace", 4320, 8740, 50, -50},
                              // Left depth 15, top 175.
                              BounceCase{"BottomPaddleLeftEnd", 3100, 8900, -50, 50},

@@ -1,5 +1,5 @@
 #pragma once
-// The four face depths of a collision (Parts 2.1 and 2.2): how far each edge of
+// The four face depths of a collision: how far each edge of
 // the ball reaches past the facing edge of the paddle or brick it overlaps.
 
 #include <cstdint>
