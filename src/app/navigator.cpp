@@ -5,6 +5,8 @@
 #include <chrono>
 #include <type_traits>
 
+#include "game_view.h"
+
 namespace crumbleton {
 
 Navigator::Navigator() = default;
@@ -13,6 +15,9 @@ Navigator::~Navigator() = default;
 
 void Navigator::MsgBox(std::string_view text, std::string_view title, MsgBoxIcon icon) {
     if (ended_) return;
+    // The tick that opens the box has not finished, so the game screen was not
+    // repainted yet: behind the box it must show what led to it (the last life gone).
+    if (game_) game_->view()->repaint();
     QWidget* parent = QApplication::activeWindow();
     QMessageBox box(icon == MsgBoxIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
                     QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),

@@ -1,11 +1,39 @@
 // The win: the ball stops and the face grows until the message.
 
+#include "captions.h"
 #include "frm_game.h"
 
 namespace crumbleton {
 
-void frmGame::CheckWin() {}
+namespace {
 
-void frmGame::GrowFace() {}
+constexpr double kAllPoints = 6900;    // 69 strikes of 100
+constexpr float kFaceFullSize = 2400;  // twips
+constexpr float kFaceGrowth = 10;      // twips per tick
+
+}  // namespace
+
+void frmGame::CheckWin() {
+    if (CaptionToNumberStrict(lblPoints.Caption) != kAllPoints) return;
+    // Every tick of the sequence, so that a serve in between cannot move the ball.
+    BallSpeedY = 0;
+    BallSpeedX = 0;
+    GrowFace();
+    if (imgFace.Width >= kFaceFullSize && imgFace.Height >= kFaceFullSize) {
+        toolkit_.MsgBox(" congratulations, You Win!!", " Winner", MsgBoxIcon::None);
+        ResetGame();
+        toolkit_.Show(Screen::Start);
+        toolkit_.Hide(Screen::Game);
+    }
+}
+
+void frmGame::GrowFace() {
+    imgFace.Visible = true;
+    // The face is never reset: a later win finds it full-sized and only shows it.
+    if (imgFace.Width < kFaceFullSize && imgFace.Height < kFaceFullSize) {
+        imgFace.Width = imgFace.Width + kFaceGrowth;
+        imgFace.Height = imgFace.Height + kFaceGrowth;
+    }
+}
 
 }  // namespace crumbleton

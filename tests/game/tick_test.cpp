@@ -39,6 +39,20 @@ TEST_F(LostGameTest, NoLivesOpensTheMessageThenReturnsToTheStartScreen) {
     EXPECT_THAT(Requests(), ElementsAre("MsgBox", "Show Start", "Hide Game"));
 }
 
+TEST_F(LostGameTest, TheGameIsFreshBeforeTheStartScreenShows) {
+    game.lblLives.Caption = "0";
+    game.lblPoints.Caption = "3700";
+    game.Brick[5].Visible = false;
+
+    game.Timer1_Timer();
+
+    // The reset's new roll comes after the message and before the screens change.
+    EXPECT_THAT(toolkit.calls, ElementsAre("MsgBox", "Randomize", "Show Start", "Hide Game"));
+    EXPECT_EQ(game.lblLives.Caption, "3");
+    EXPECT_EQ(game.lblPoints.Caption, "0");
+    EXPECT_TRUE(game.Brick[5].Visible);
+}
+
 TEST_F(LostGameTest, OtherLivesEndNothing) {
     for (const char* lives : {"3", "1", "4", "0.5", "-1"}) {
         game.lblLives.Caption = lives;
