@@ -47,6 +47,10 @@ int ShiftState(Qt::KeyboardModifiers modifiers) {
 
 bool IsArrow(int code) { return code == vbKeyLeft || code == vbKeyRight; }
 
+// The keys the game plays with; the others reach the game and then the window,
+// so that the menu's access keys keep working.
+bool IsGameKey(int code) { return IsArrow(code) || code == vbKeySpace; }
+
 }  // namespace
 
 GameWindow::GameWindow(Toolkit& toolkit, QWidget* parent) : QMainWindow(parent), game_(toolkit) {
@@ -108,12 +112,12 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
         game_.Form_KeyDown(*code, shift);
     } else {
         // Only a real release is a key-up; the toolkit's auto-repeat releases are not.
-        if (key->isAutoRepeat()) return true;
+        if (key->isAutoRepeat()) return IsGameKey(*code);
         heldArrows_.erase(*code);
         game_.Form_KeyUp(*code, shift);
     }
     view_->update();
-    return true;
+    return IsGameKey(*code);
 }
 
 void GameWindow::releaseHeldArrows() {

@@ -129,6 +129,14 @@ TEST_F(GameWindowTest, KeysReachTheGameWhereverTheFocusIs) {
     delete child;
 }
 
+TEST_F(GameWindowTest, MenuAccessKeyStillOpensTheFileMenu) {
+    QMenu* file = window->menuBar()->actions().at(0)->menu();
+    ASSERT_FALSE(file->isVisible());
+    QTest::keyClick(window, Qt::Key_F, Qt::AltModifier);
+    EXPECT_TRUE(file->isVisible());
+    file->hide();
+}
+
 TEST_F(GameWindowTest, AutoRepeatReleasesAreNotKeyUps) {
     frmGame& g = window->game();
     QTest::keyPress(window, Qt::Key_Right);
