@@ -24,11 +24,9 @@ constexpr double kPointsPerStrike = 100;
 void frmGame::CheckBricks() {
     // Every brick every tick: one tick may strike several, each turning the ball anew.
     for (Shape& brick : Brick) {
-        const RECT brickRect = ControlRect(brick);
-        const RECT ballRect = ControlRect(shpBall);
         if (!brick.Visible) continue;
         RECT overlap;
-        if (IntersectRect(overlap, brickRect, ballRect) == 0) continue;
+        if (IntersectRect(overlap, ControlRect(brick), ControlRect(shpBall)) == 0) continue;
 
         // The bottom face first, unlike the paddles: a tie with a side turns the
         // ball vertically, and a tie of the top face with a side turns it sideways.
