@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace crumbleton {
@@ -30,6 +31,29 @@ struct Parsed {
     std::size_t end = 0;  // index after the number, 0 when there is none
 };
 
+// The captions the game writes ("3", "6900", "19.98") have few digits. With at
+// most 15 of them the digits make an integer below 2^53 and the scale a power of
+// ten up to 10^15, both exact doubles, so one division (correctly rounded) gives
+// the correctly rounded value, as from_chars would, without its cost.
+bool ReadShortDecimal(std::string_view number, double& value) {
+    constexpr std::array<double, 16> kPowersOfTen{1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                  1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    std::uint64_t digits = 0;
+    std::size_t count = 0, scale = 0;
+    bool afterPoint = false;
+    for (char c : number) {
+        if (c == '.') {
+            afterPoint = true;
+            continue;
+        }
+        if (++count > 15) return false;
+        digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+        if (afterPoint) ++scale;
+    }
+    value = static_cast<double>(digits) / kPowersOfTen[scale];
+    return true;
+}
+
 Parsed ParseLeadingNumber(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && IsBlank(text[i])) ++i;
@@ -37,11 +61,13 @@ Parsed ParseLeadingNumber(std::string_view text) {
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
     const std::size_t length = NumberLength(text.substr(i));
     if (length == 0) return {};
-    // from_chars is locale-independent; it wants a digit before the point.
-    std::string digits(text.substr(i, length));
-    if (digits.front() == '.') digits.insert(digits.begin(), '0');
     double value = 0;
-    std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (!ReadShortDecimal(text.substr(i, length), value)) {
+        // from_chars is locale-independent; it wants a digit before the point.
+        std::string digits(text.substr(i, length));
+        if (digits.front() == '.') digits.insert(digits.begin(), '0');
+        std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    }
     return {negative ? -value : value, i + length};
 }
 
@@ -59,6 +85,13 @@ double CaptionToNumberStrict(std::string_view text) {
 
 std::string NumberToCaption(double value) {
     if (value == 0 || !std::isfinite(value)) return "0";
+    // Whole numbers of up to 15 digits (lives, points) print as themselves.
+    if (std::abs(value) < 1e15 && value == std::trunc(value)) {
+        std::array<char, 24> buffer{};
+        const auto result =
+            std::to_chars(buffer.data(), buffer.data() + buffer.size(), static_cast<std::int64_t>(value));
+        return std::string(buffer.data(), result.ptr);
+    }
     // %.15g: 15 significant digits, trailing zeros dropped; it may choose an exponent.
     std::array<char, 64> buffer{};
     const auto result =
