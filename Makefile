@@ -28,8 +28,14 @@ test: build-dev build-asan
 clean:
 	rm -rf build
 
-# The cost of a tick of the rules; reproduce a figure with the command it prints.
+# The cost of a tick of the rules, then the whole program in play for 20 s
+# (offscreen, or on the X display when DISPLAY is set). Each table comes with
+# the command that reproduces it.
+TICK_BENCH = ./build/bench/bench/tick_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true --benchmark_color=false
+PLAY_MEASURE = ./build/bench/bench/play_measure --seconds=20
 bench: setup
 	cmake --preset bench
 	cmake --build --preset bench
-	./build/bench/bench/tick_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true --benchmark_color=false
+	$(TICK_BENCH)
+	@echo "reproduce: $(TICK_BENCH)"
+	$(PLAY_MEASURE)

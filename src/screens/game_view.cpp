@@ -55,6 +55,14 @@ GameView::GameView(const frmGame& game, QWidget* parent) : QWidget(parent), game
 }
 
 void GameView::paintEvent(QPaintEvent* event) {
+    if (!paintObserver_) return paint(event);
+    using Clock = std::chrono::steady_clock;
+    const auto start = Clock::now();
+    paint(event);
+    paintObserver_(Clock::now() - start, event->region());
+}
+
+void GameView::paint(QPaintEvent* event) {
     QPainter painter(this);
     painter.setClipRegion(event->region());
     painter.fillRect(rect(), ToQColor(game_.BackColor, palette()));

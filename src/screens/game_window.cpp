@@ -93,6 +93,7 @@ void GameWindow::stopTicking() { timer_.stop(); }
 void GameWindow::tick() {
     game_.Timer1_Timer();
     view_->update();
+    if (tickObserver_) tickObserver_();
 }
 
 bool GameWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <chrono>
+#include <functional>
 #include <set>
 
 #include "frm_game.h"
@@ -28,6 +29,8 @@ public:
     GameView* view() const { return view_; }
     // Stops the frame tick for good: the program is ending.
     void stopTicking();
+    // Called after every tick of the timer; for measuring programs.
+    void setTickObserver(std::function<void()> observer) { tickObserver_ = std::move(observer); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -44,6 +47,7 @@ private:
     GameView* view_ = nullptr;
     QTimer timer_;
     std::set<int> heldArrows_;  // game key codes of arrows down now
+    std::function<void()> tickObserver_;
 };
 
 }  // namespace crumbleton
