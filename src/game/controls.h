@@ -48,6 +48,7 @@ struct Shape {
     bool BackOpaque = false;
     Colour BackColor = kButtonFace;
     Colour BorderColor = kWindowText;
+    bool operator==(const Shape&) const = default;
 };
 
 enum class TextAlign { Left, Centre };
@@ -61,6 +62,7 @@ struct Label {
     TextAlign Alignment = TextAlign::Left;
     bool Border = false;  // single-line border
     crumbleton::Font Font;
+    bool operator==(const Label&) const = default;
 };
 
 enum class Picture { None, CompactDisc, Banana, BurningMatch, Smiley };
@@ -70,6 +72,7 @@ struct Image {
     bool Visible = true;
     crumbleton::Picture Picture = crumbleton::Picture::None;
     bool Stretch = false;  // false: the picture at its natural 32 x 32 px
+    bool operator==(const Image&) const = default;
 };
 
 struct Timer {

@@ -4,6 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <type_traits>
 #include <variant>
 
 #include "desktop.h"
@@ -45,6 +46,17 @@ QFont FittingFont(QFont font, const QString& text, const QRectF& box, int flags)
     return font;
 }
 
+// The device-aligned logical pixels a control may paint, with a pixel to spare
+// for antialiased edges. A picture that is not stretched keeps its natural size.
+template <typename Control>
+QRect PaintedRect(const Control& control, qreal devicePixelRatio) {
+    QRectF r = PixelRect(control, devicePixelRatio);
+    if constexpr (std::is_same_v<Control, Image>) {
+        if (!control.Stretch) r = r.united(QRectF(r.topLeft(), QSizeF(32, 32)));
+    }
+    return r.toAlignedRect().adjusted(-1, -1, 1, 1);
+}
+
 }  // namespace
 
 GameView::GameView(const frmGame& game, QWidget* parent) : QWidget(parent), game_(game) {
@@ -52,6 +64,37 @@ GameView::GameView(const frmGame& game, QWidget* parent) : QWidget(parent), game
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(static_cast<int>(game.ClientWidth / kTwipsPerPixel),
                  static_cast<int>(game.ClientHeight / kTwipsPerPixel));
+    remember();
+}
+
+void GameView::remember() {
+    const auto order = game_.StackingOrder();
+    for (std::size_t i = 0; i < order.size(); ++i)
+        std::visit([&](const auto* c) { drawn_[i] = *c; }, order[i]);
+    drawnBackColor_ = game_.BackColor;
+}
+
+void GameView::refresh() {
+    if (game_.BackColor != drawnBackColor_) {
+        remember();
+        update();
+        return;
+    }
+    const qreal dpr = devicePixelRatioF();
+    const auto order = game_.StackingOrder();
+    QRegion dirty;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        std::visit(
+            [&](const auto* now) {
+                auto& before = std::get<std::remove_cvref_t<decltype(*now)>>(drawn_[i]);
+                if (before == *now) return;
+                if (before.Visible) dirty += PaintedRect(before, dpr);
+                if (now->Visible) dirty += PaintedRect(*now, dpr);
+                before = *now;
+            },
+            order[i]);
+    }
+    if (!dirty.isEmpty()) update(dirty);
 }
 
 void GameView::paintEvent(QPaintEvent* event) {
@@ -66,8 +109,15 @@ void GameView::paint(QPaintEvent* event) {
     QPainter painter(this);
     painter.setClipRegion(event->region());
     painter.fillRect(rect(), ToQColor(game_.BackColor, palette()));
-    for (const ControlRef& control : game_.StackingOrder())
-        std::visit([&](const auto* c) { draw(painter, *c); }, control);
+    const QRegion& region = event->region();
+    const qreal dpr = devicePixelRatioF();
+    for (const ControlRef& control : game_.StackingOrder()) {
+        std::visit(
+            [&](const auto* c) {
+                if (c->Visible && region.intersects(PaintedRect(*c, dpr))) draw(painter, *c);
+            },
+            control);
+    }
 }
 
 void GameView::draw(QPainter& painter, const Shape& shape) {
@@ -119,10 +169,19 @@ void GameView::draw(QPainter& painter, const Label& label) {
 
 void GameView::draw(QPainter& painter, const Image& image) {
     if (!image.Visible || image.Picture == Picture::None) return;
-    const QRectF r = PixelRect(image, devicePixelRatioF());
-    // Every picture of the screen is a 32 x 32 pixel icon unless stretched.
-    const QSize size = image.Stretch ? r.size().toSize() : QSize(32, 32);
-    painter.drawPixmap(r.topLeft(), pictures_.pixmap(image.Picture, size, devicePixelRatioF()));
+    const qreal dpr = devicePixelRatioF();
+    const QRectF r = PixelRect(image, dpr);
+    if (!image.Stretch) {
+        // Every picture of the screen is a 32 x 32 pixel icon unless stretched.
+        painter.drawPixmap(r.topLeft(), pictures_.pixmap(image.Picture, QSize(32, 32), dpr));
+        return;
+    }
+    // The win face grows every frame: scaled from a larger rendering, not rendered anew.
+    const QPixmap& pixmap = pictures_.scalable(image.Picture, r.size(), dpr);
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(r, pixmap, QRectF(pixmap.rect()));
+    painter.restore();
 }
 
 }  // namespace crumbleton

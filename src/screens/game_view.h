@@ -1,11 +1,15 @@
 #pragma once
 // Draws the game screen's controls as the model holds them, back to front in the
-// screen's stacking order. It keeps nothing of the game: every paint reads the model.
+// screen's stacking order. Every paint reads the model; what the view keeps is
+// only what it last drew, to find the parts of the screen that need painting.
 
 #include <QRegion>
 #include <QWidget>
+#include <array>
 #include <chrono>
 #include <functional>
+#include <tuple>
+#include <variant>
 
 #include "frm_game.h"
 #include "pictures.h"
@@ -15,6 +19,10 @@ namespace crumbleton {
 class GameView : public QWidget {
 public:
     GameView(const frmGame& game, QWidget* parent = nullptr);
+
+    // Schedules a repaint of the controls that changed since the last call, at
+    // their old and their new places; the rest of the screen stays as drawn.
+    void refresh();
 
     // Called after every paint with its duration and the region it painted (logical
     // pixels); for measuring programs. Nothing is timed while none is set.
@@ -30,8 +38,16 @@ private:
     void draw(QPainter& painter, const Image& image);
 
     void paint(QPaintEvent* event);
+    void remember();
+
+    using Drawn = std::variant<Shape, Label, Image>;
+    static constexpr std::size_t kControls =
+        std::tuple_size_v<decltype(std::declval<frmGame>().StackingOrder())>;
 
     const frmGame& game_;
+    // The controls and the screen's colour as refresh() last saw them, in stacking order.
+    std::array<Drawn, kControls> drawn_;
+    Colour drawnBackColor_ = 0;
     PictureCache pictures_;
     PaintObserver paintObserver_;
 };

@@ -63,7 +63,7 @@ GameWindow::GameWindow(Toolkit& toolkit, QWidget* parent) : QMainWindow(parent),
         QAction* action = file->addAction(QString::fromStdString(item.Caption));
         connect(action, &QAction::triggered, this, [this, handler] {
             (game_.*handler)();
-            view_->update();
+            view_->refresh();
         });
     };
     addItem(game_.mnuFileReset, &frmGame::mnuFileReset_Click);
@@ -92,7 +92,7 @@ void GameWindow::stopTicking() { timer_.stop(); }
 
 void GameWindow::tick() {
     game_.Timer1_Timer();
-    view_->update();
+    view_->refresh();
     if (tickObserver_) tickObserver_();
 }
 
@@ -117,7 +117,7 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
         heldArrows_.erase(*code);
         game_.Form_KeyUp(*code, shift);
     }
-    view_->update();
+    view_->refresh();
     return IsGameKey(*code);
 }
 
@@ -140,7 +140,7 @@ void GameWindow::hideEvent(QHideEvent* event) {
 
 void GameWindow::closeEvent(QCloseEvent* event) {
     game_.mnuFileMenu_Click();
-    view_->update();
+    view_->refresh();
     event->ignore();
 }
 

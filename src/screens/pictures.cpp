@@ -22,6 +22,15 @@ QString PicturePath(Picture picture) {
     return {};
 }
 
+const QPixmap& PictureCache::scalable(Picture picture, QSizeF logicalSize, qreal devicePixelRatio) {
+    const auto fit = [](qreal length) {
+        int power = 32;
+        while (power < length) power *= 2;
+        return power;
+    };
+    return pixmap(picture, QSize(fit(logicalSize.width()), fit(logicalSize.height())), devicePixelRatio);
+}
+
 const QPixmap& PictureCache::pixmap(Picture picture, QSize logicalSize, qreal devicePixelRatio) {
     const auto key = std::make_tuple(picture, logicalSize.width(), logicalSize.height(), devicePixelRatio);
     auto found = cache_.find(key);

@@ -15,6 +15,10 @@ class PictureCache {
 public:
     // A pixmap of `picture` covering `logicalSize` at `devicePixelRatio`.
     const QPixmap& pixmap(Picture picture, QSize logicalSize, qreal devicePixelRatio);
+    // A pixmap to draw `picture` scaled down to `logicalSize`: rendered at the next
+    // power of two in each direction, so a picture that grows a little every frame
+    // is rendered again only when its size doubles.
+    const QPixmap& scalable(Picture picture, QSizeF logicalSize, qreal devicePixelRatio);
 
 private:
     std::map<std::tuple<Picture, int, int, qreal>, QPixmap> cache_;
