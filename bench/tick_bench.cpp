@@ -99,6 +99,9 @@ BENCHMARK_CAPTURE(TickIn, win_sequence, Winning, 150)->UseManualTime()->Unit(ben
 // Collects the medians of repeated runs for the closing summary.
 class SummaryReporter : public benchmark::ConsoleReporter {
 public:
+    // Plain text: the table is read in logs and pasted into documents.
+    SummaryReporter() : ConsoleReporter(OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
