@@ -178,7 +178,7 @@ int main(int argc, char* argv[]) {
     QObject::connect(&closer, &QTimer::timeout, [] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->accept();
     });
-    closer.start(50);
+    closer.start(250);
 
     double cpuStart = 0;
     Clock::time_point wallStart;
