@@ -200,6 +200,8 @@ private:
             game.imgFace.Width = game.imgFace.Height = 2400;
             game.lblPoints.Caption = "6900";
         }
+        // As a tick's writes are, these are shown.
+        window->view()->refresh();
     }
 
     // While a message box is open only the box takes input: keys, OK, or its close.
