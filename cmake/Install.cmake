@@ -32,16 +32,17 @@ set(CPACK_PACKAGE_VENDOR "Crumbleton developers")
 set(CPACK_PACKAGE_CONTACT "Crumbleton developers <crumbleton@crumbleton.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 set(CPACK_PACKAGE_DESCRIPTION
-    "An arcade game for the keyboard: one ball bounces between two paddles, one at the bottom\nand one at the top of the field, steered together with the arrow keys, and knocks out\na wall of 37 bricks.")
+    "An arcade game for the keyboard. One ball bounces between two paddles, one at\nthe bottom and one at the top of the field, steered together with the arrow\nkeys, and knocks out a wall of 37 bricks. One power-up waits behind the black\nbrick in every game: a large paddle, an extra life or a shield.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY crumbleton)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The libraries the program links come from dpkg-shlibdeps; what it loads at run
-# time is listed by hand: the platform plugins that open its windows, the SVG
-# plugins that draw its icon, and the open fonts that stand in for its own.
+# dpkg-shlibdeps finds the libraries the program links (Qt Core, Gui, Widgets and
+# Svg, whose plugins also draw the SVG icon); what it loads without linking is
+# named here: the platform plugins that open its windows, and the open fonts
+# that stand in for its own.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6widgets6, libqt6gui6, libqt6core6, libqt6svg6, qt6-qpa-plugins, fonts-liberation2, fonts-linuxlibertine, fonts-ebgaramond, fonts-dejavu-core")
+    "qt6-qpa-plugins, fonts-liberation2, fonts-linuxlibertine, fonts-ebgaramond, fonts-dejavu-core")
 include(CPack)
