@@ -1,6 +1,6 @@
 # The two commands that matter: `make run` and `make test`. Both install what is
 # missing first, so they work on a fresh Debian 12 machine.
-.PHONY: setup run test bench build-dev build-release build-asan clean
+.PHONY: setup run test bench build-dev build-release build-asan clean install package screenshots
 
 setup:
 	@bash scripts/setup.sh
@@ -39,3 +39,16 @@ bench: setup
 	$(TICK_BENCH)
 	@echo "reproduce: $(TICK_BENCH)"
 	$(PLAY_MEASURE)
+
+# Installs the game for the desktop: PREFIX (default /usr/local) and DESTDIR are honoured.
+PREFIX ?= /usr/local
+install: build-release
+	DESTDIR="$(DESTDIR)" cmake --install build/release --prefix "$(PREFIX)"
+
+# A Debian package of the game, build/release/crumbleton_<version>_<arch>.deb.
+package: build-release
+	cd build/release && cpack -G DEB
+
+# The pictures of the screens in docs/screenshots, at scale factors 1 and 2.
+screenshots: build-dev
+	cmake --build --preset dev --target take_screenshots

@@ -10,6 +10,8 @@ packages=(
     # tests and benchmarks
     googletest libgtest-dev libgmock-dev libbenchmark-dev clang-format
     desktop-file-utils appstream locales
+    # make package: dpkg-shlibdeps works out the libraries the .deb depends on
+    dpkg-dev
     # Qt's run-time plugins and the open fonts that stand in for the game's fonts
     qt6-qpa-plugins libqt6svg6
     fonts-dejavu-core fonts-liberation2 fonts-ebgaramond fonts-linuxlibertine

@@ -8,6 +8,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Crumbleton");
     QApplication::setWindowIcon(QIcon(":/pictures/app_icon.svg"));
+    // Wayland desktops find the entry, and with it the icon, by this name.
+    QGuiApplication::setDesktopFileName("org.crumbleton.Crumbleton");
     crumbleton::InstallFontSubstitutes();
 
     crumbleton::Navigator navigator;

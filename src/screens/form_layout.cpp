@@ -1,9 +1,13 @@
 #include "form_layout.h"
 
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPalette>
+#include <QScreen>
+#include <QStyle>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 #include "desktop.h"
@@ -16,9 +20,36 @@ QRect TwipsRect(float left, float top, float width, float height) {
     return QRect(TwipsToPx(left), TwipsToPx(top), TwipsToPx(width), TwipsToPx(height));
 }
 
-void PlaceWindow(QWidget* window, const QRect& clientPx) {
+QRect ReachableRect(const QRect& wanted, const QRect& available) {
+    const auto axis = [](int start, int size, int freeStart, int freeSize) {
+        if (size >= freeSize) return freeStart;
+        return std::clamp(start, freeStart, freeStart + freeSize - size);
+    };
+    return QRect(axis(wanted.x(), wanted.width(), available.x(), available.width()),
+                 axis(wanted.y(), wanted.height(), available.y(), available.height()), wanted.width(),
+                 wanted.height());
+}
+
+void MoveWindow(QWidget* window, const QRect& clientPx) {
+    QScreen* screen = QGuiApplication::screenAt(clientPx.topLeft());
+    if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+    // The frame is the window manager's and unknown until the window is shown;
+    // allow for a border and a title bar as the style draws them.
+    const QRect outer = window->frameGeometry(), inner = window->geometry();
+    QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                   outer.bottom() - inner.bottom());
+    if (frame.isNull()) {
+        const int border = window->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+        frame = QMargins(border, border + window->style()->pixelMetric(QStyle::PM_TitleBarHeight), border,
+                         border);
+    }
+    const QRect placed = ReachableRect(clientPx.marginsAdded(frame), screen->availableGeometry());
     // The geometry of a top-level widget is its client area, without the frame.
-    window->setGeometry(clientPx);
+    window->setGeometry(placed.marginsRemoved(frame));
+}
+
+void PlaceWindow(QWidget* window, const QRect& clientPx) {
+    MoveWindow(window, clientPx);
     window->setFixedSize(clientPx.size());
 }
 

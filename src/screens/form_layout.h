@@ -17,8 +17,17 @@ namespace crumbleton {
 int TwipsToPx(float twips);
 QRect TwipsRect(float left, float top, float width, float height);
 
-// A fixed-size top-level window whose client area covers `clientPx` of the desktop,
-// or, given only a size, where the window system puts it.
+// Where a window whose frame would cover `wanted` goes on a desktop whose free area
+// is `available`: moved as little as lets it lie inside; one larger than the area
+// keeps its top-left corner, and so its title bar, at the area's top-left corner.
+QRect ReachableRect(const QRect& wanted, const QRect& available);
+
+// Puts a top-level window's client area at `clientPx` on the desktop, or as near to
+// it as keeps the window on the screen there (ReachableRect).
+void MoveWindow(QWidget* window, const QRect& clientPx);
+
+// A fixed-size top-level window whose client area covers `clientPx` of the desktop
+// (MoveWindow), or, given only a size, where the window system puts it.
 void PlaceWindow(QWidget* window, const QRect& clientPx);
 void SizeWindow(QWidget* window, const QSize& clientPx);
 

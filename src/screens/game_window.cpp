@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "desktop.h"
+#include "form_layout.h"
 #include "game_view.h"
 
 namespace crumbleton {
@@ -73,9 +74,9 @@ GameWindow::GameWindow(Toolkit& toolkit, QWidget* parent) : QMainWindow(parent),
     // Nothing on the screen reacts to a change of size, so the window has none.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     const int menuHeight = menuBar()->sizeHint().height();
-    setGeometry(static_cast<int>(game_.WindowLeft / kTwipsPerPixel),
-                static_cast<int>(game_.WindowTop / kTwipsPerPixel) - menuHeight, view_->width(),
-                view_->height() + menuHeight);
+    MoveWindow(this, QRect(static_cast<int>(game_.WindowLeft / kTwipsPerPixel),
+                           static_cast<int>(game_.WindowTop / kTwipsPerPixel) - menuHeight, view_->width(),
+                           view_->height() + menuHeight));
 
     // Keys reach the game wherever the focus sits in this window.
     qApp->installEventFilter(this);
