@@ -102,21 +102,7 @@ int PixelsNotOf(const QImage& image, const QColor& colour) {
     return other;
 }
 
-class EndOfGameTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        navigator.Show(Screen::Game);
-        window = navigator.gameWindow();
-        ASSERT_NE(window, nullptr);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-    }
-
-    frmGame& game() { return window->game(); }
-    QColor Expected(Colour colour) const { return ToQColor(colour, window->view()->palette()); }
-
-    Navigator navigator;
-    GameWindow* window = nullptr;
-};
+using EndOfGameTest = testing::GameScreenTest;
 
 TEST_F(EndOfGameTest, MenuResetRestoresLivesPointsAndBricksOnScreen) {
     window->stopTicking();

@@ -17,21 +17,9 @@ namespace {
 using testing::Grab;
 using testing::PixelAt;
 
-class GameWindowTest : public ::testing::Test {
+class GameWindowTest : public testing::GameScreenTest {
 protected:
-    void SetUp() override {
-        navigator.Show(Screen::Game);
-        window = navigator.gameWindow();
-        ASSERT_NE(window, nullptr);
-        // The tests step the game themselves.
-        window->stopTicking();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-    }
-
-    QColor Expected(Colour colour) const { return ToQColor(colour, window->view()->palette()); }
-
-    Navigator navigator;
-    GameWindow* window = nullptr;
+    GameWindowTest() { ticking = false; }
 };
 
 TEST_F(GameWindowTest, WindowIsLaidOutInTwips) {

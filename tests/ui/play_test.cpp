@@ -18,17 +18,8 @@ using testing::PixelAt;
 
 constexpr int kWaitMs = 3000;
 
-class PlayTest : public ::testing::Test {
+class PlayTest : public testing::GameScreenTest {
 protected:
-    void SetUp() override {
-        navigator.Show(Screen::Game);
-        window = navigator.gameWindow();
-        ASSERT_NE(window, nullptr);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-    }
-
-    frmGame& game() { return window->game(); }
-
     // A ball in free flight, clear of bricks and paddles for some 50 ticks.
     void BallInFlight() {
         game().shpBall.Left = 300, game().shpBall.Top = 7000;
@@ -44,9 +35,6 @@ protected:
                 if (PixelAt(image, x, y).lightness() < 100) ++dark;
         return dark;
     }
-
-    Navigator navigator;
-    GameWindow* window = nullptr;
 };
 
 TEST_F(PlayTest, AnArrowKeyMovesThePaddlesFromTheNextTick) {

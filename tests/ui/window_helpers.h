@@ -1,12 +1,18 @@
 #pragma once
 // Shared by the tests of the real windows.
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QColor>
 #include <QImage>
+#include <QTest>
 #include <QWidget>
 
 #include "desktop.h"
+#include "game_view.h"
+#include "game_window.h"
+#include "navigator.h"
 
 namespace crumbleton::testing {
 
@@ -19,5 +25,25 @@ inline QColor PixelAt(const QImage& grab, float xTwips, float yTwips) {
 }
 
 inline QImage Grab(QWidget* widget) { return widget->grab().toImage(); }
+
+// The real game screen, shown through the real navigator.
+class GameScreenTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        navigator.Show(Screen::Game);
+        window = navigator.gameWindow();
+        ASSERT_NE(window, nullptr);
+        if (!ticking) window->stopTicking();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    }
+
+    frmGame& game() { return window->game(); }
+    QColor Expected(Colour colour) const { return ToQColor(colour, window->view()->palette()); }
+
+    // False: the test steps the game itself.
+    bool ticking = true;
+    Navigator navigator;
+    GameWindow* window = nullptr;
+};
 
 }  // namespace crumbleton::testing
