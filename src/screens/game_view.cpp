@@ -1,6 +1,5 @@
 #include "game_view.h"
 
-#include <QFontMetricsF>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -8,6 +7,7 @@
 #include <variant>
 
 #include "desktop.h"
+#include "form_layout.h"
 
 namespace crumbleton {
 
@@ -33,17 +33,6 @@ QBrush FillBrush(const Shape& shape, const QPalette& palette) {
             break;
     }
     return Qt::NoBrush;
-}
-
-// The open fonts that stand in for the game's are wider than the originals; a
-// caption that would not fit its label is drawn a little smaller instead of cut off.
-QFont FittingFont(QFont font, const QString& text, const QRectF& box, int flags) {
-    for (int px = font.pixelSize(); px > 6; --px) {
-        font.setPixelSize(px);
-        const QRectF needed = QFontMetricsF(font).boundingRect(box, flags, text);
-        if (needed.width() <= box.width() + 0.5 && needed.height() <= box.height() + 0.5) break;
-    }
-    return font;
 }
 
 // The device-aligned logical pixels a control may paint, with a pixel to spare
@@ -161,7 +150,7 @@ void GameView::draw(QPainter& painter, const Label& label) {
     const QString caption = QString::fromStdString(label.Caption);
     painter.save();
     painter.setClipRect(r, Qt::IntersectClip);
-    painter.setFont(FittingFont(ToQFont(label.Font), caption, text, flags));
+    painter.setFont(FittingFont(ToQFont(label.Font), caption, text.size().toSize(), flags));
     painter.setPen(ToQColor(label.ForeColor, palette()));
     painter.drawText(text, flags, caption);
     painter.restore();
