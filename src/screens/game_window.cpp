@@ -55,6 +55,7 @@ bool IsGameKey(int code) { return IsArrow(code) || code == vbKeySpace; }
 }  // namespace
 
 GameWindow::GameWindow(Toolkit& toolkit, QWidget* parent) : QMainWindow(parent), game_(toolkit) {
+    setObjectName("frmGame");
     setWindowTitle(QString::fromStdString(game_.Caption));
     view_ = new GameView(game_, this);
     setCentralWidget(view_);
@@ -119,12 +120,21 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
     const auto type = event->type();
     if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (widget == nullptr || widget->window() != this) return false;
+    if (widget == nullptr) return false;
 
     auto* key = static_cast<QKeyEvent*>(event);
     if (type == QEvent::KeyPress && windowKey(*key)) return true;
     const std::optional<int> code = GameKeyCode(key->key());
     if (!code) return false;
+    if (widget->window() != this) {
+        // An arrow held in the game may be let go while a menu, a message box or
+        // another window has the keyboard; the game must still see it go.
+        if (type == QEvent::KeyRelease && !key->isAutoRepeat() && heldArrows_.erase(*code) > 0) {
+            game_.Form_KeyUp(*code, ShiftState(key->modifiers()));
+            view_->refresh();
+        }
+        return false;
+    }
     const int shift = ShiftState(key->modifiers());
     if (type == QEvent::KeyPress) {
         // Auto-repeated presses are real key-downs to the game: they restart
