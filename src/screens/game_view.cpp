@@ -3,6 +3,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <type_traits>
 #include <variant>
 
@@ -101,6 +102,11 @@ void GameView::refresh() {
     if (!dirty.isEmpty()) update(dirty);
 }
 
+void GameView::setPaused(bool paused) {
+    paused_ = paused;
+    update();
+}
+
 void GameView::paintEvent(QPaintEvent* event) {
     if (!paintObserver_) return paint(event);
     using Clock = std::chrono::steady_clock;
@@ -123,6 +129,25 @@ void GameView::paint(QPaintEvent* event) {
             },
             control);
     }
+    if (paused_) drawPaused(painter, mapping);
+}
+
+void GameView::drawPaused(QPainter& painter, const Mapping& mapping) {
+    // A band across the middle of the field, dimming what lies under it.
+    const QRectF field = mapping.scale.snapped(game_.shpField, mapping.device);
+    const qreal bandHeight = field.height() / 6;
+    const QRectF band(field.left(), field.center().y() - bandHeight / 2, field.width(), bandHeight);
+    painter.fillRect(band, QColor(0, 0, 0, 170));
+    QFont font = mapping.scale.font({"MS Sans Serif", 24, true, false});
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    const QRectF title = band.adjusted(0, 0, 0, -bandHeight * 0.35);
+    painter.drawText(title, Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("Paused"));
+    font.setPixelSize(std::max(1, font.pixelSize() / 2));
+    font.setBold(false);
+    painter.setFont(font);
+    painter.drawText(band.adjusted(0, bandHeight * 0.68, 0, 0), Qt::AlignHCenter | Qt::AlignTop,
+                     QStringLiteral("P, Pause or Space to play on"));
 }
 
 void GameView::draw(QPainter& painter, const Mapping& mapping, const Shape& shape) {

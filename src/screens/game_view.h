@@ -25,6 +25,9 @@ public:
     // their old and their new places; the rest of the screen stays as drawn.
     void refresh();
 
+    // Shows "Paused" over the scene, or takes it away.
+    void setPaused(bool paused);
+
     // Called after every paint with its duration and the region it painted (logical
     // pixels); for measuring programs. Nothing is timed while none is set.
     using PaintObserver = std::function<void(std::chrono::nanoseconds, const QRegion&)>;
@@ -49,6 +52,7 @@ private:
     void draw(QPainter& painter, const Mapping& mapping, const Image& image);
 
     void paint(QPaintEvent* event);
+    void drawPaused(QPainter& painter, const Mapping& mapping);
     void remember();
 
     using Drawn = std::variant<Shape, Label, Image>;
@@ -62,6 +66,7 @@ private:
     Colour drawnBackColor_ = 0;
     PictureCache pictures_;
     PaintObserver paintObserver_;
+    bool paused_ = false;
 };
 
 }  // namespace crumbleton

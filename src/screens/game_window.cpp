@@ -108,7 +108,38 @@ bool GameWindow::windowKey(const QKeyEvent& key) {
     return false;
 }
 
-void GameWindow::stopTicking() { timer_.stop(); }
+void GameWindow::stopTicking() {
+    ticking_ = false;
+    timer_.stop();
+}
+
+void GameWindow::setPaused(bool paused) {
+    if (paused == paused_) return;
+    paused_ = paused;
+    if (paused_) {
+        // Paddles still on resume, whatever was held: the key's repeat restarts them.
+        releaseHeldArrows();
+        timer_.stop();
+    } else if (ticking_) {
+        timer_.start(kTickPeriod);
+    }
+    view_->setPaused(paused_);
+}
+
+bool GameWindow::pauseKey(const QKeyEvent& key) {
+    if (key.type() != QEvent::KeyPress || key.isAutoRepeat()) return false;
+    // With Alt or Ctrl, P is not the pause: menus may use it.
+    if (key.modifiers() & (Qt::AltModifier | Qt::ControlModifier)) return false;
+    if (key.key() == Qt::Key_P || key.key() == Qt::Key_Pause) {
+        setPaused(!paused_);
+        return true;
+    }
+    if (paused_ && key.key() == Qt::Key_Space) {
+        setPaused(false);
+        return true;
+    }
+    return false;
+}
 
 void GameWindow::tick() {
     game_.Timer1_Timer();
@@ -123,7 +154,8 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
     if (widget == nullptr) return false;
 
     auto* key = static_cast<QKeyEvent*>(event);
-    if (type == QEvent::KeyPress && windowKey(*key)) return true;
+    if (widget->window() == this && type == QEvent::KeyPress && windowKey(*key)) return true;
+    if (widget->window() == this && pauseKey(*key)) return true;
     const std::optional<int> code = GameKeyCode(key->key());
     if (!code) return false;
     if (widget->window() != this) {
@@ -135,6 +167,8 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
+    // Paused, the game takes no key; the others still reach the window and its menu.
+    if (paused_) return IsGameKey(*code);
     const int shift = ShiftState(key->modifiers());
     if (type == QEvent::KeyPress) {
         // Auto-repeated presses are real key-downs to the game: they restart
@@ -159,12 +193,21 @@ void GameWindow::releaseHeldArrows() {
 }
 
 void GameWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) releaseHeldArrows();
+    // A ball in flight waits for a player who has turned to another window.
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
+        releaseHeldArrows();
+        if (isVisible() && ballInFlight()) setPaused(true);
+    } else if (event->type() == QEvent::WindowStateChange && isMinimized() && ballInFlight()) {
+        setPaused(true);
+    }
     QMainWindow::changeEvent(event);
 }
 
 void GameWindow::hideEvent(QHideEvent* event) {
     releaseHeldArrows();
+    // Left for another screen (not minimised): the game left behind waits for its
+    // serve, and the hidden screen's tick must run on.
+    if (!event->spontaneous()) setPaused(false);
     QMainWindow::hideEvent(event);
 }
 

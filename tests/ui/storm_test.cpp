@@ -46,10 +46,10 @@ std::uint64_t EnvNumber(const char* name, std::uint64_t fallback) {
     return value != nullptr && *value != '\0' ? std::strtoull(value, nullptr, 10) : fallback;
 }
 
-constexpr std::array<Qt::Key, 16> kKeys{Qt::Key_Left, Qt::Key_Right,  Qt::Key_Space,  Qt::Key_Up,
-                                        Qt::Key_Down, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Tab,
-                                        Qt::Key_F,    Qt::Key_R,      Qt::Key_M,      Qt::Key_X,
-                                        Qt::Key_S,    Qt::Key_E,      Qt::Key_B,      Qt::Key_A};
+constexpr std::array kKeys{Qt::Key_Left,   Qt::Key_Right,  Qt::Key_Space, Qt::Key_Up, Qt::Key_Down,
+                           Qt::Key_Return, Qt::Key_Escape, Qt::Key_Tab,   Qt::Key_F,  Qt::Key_R,
+                           Qt::Key_M,      Qt::Key_X,      Qt::Key_S,     Qt::Key_E,  Qt::Key_B,
+                           Qt::Key_A,      Qt::Key_P,      Qt::Key_Pause};
 
 QList<QMessageBox*> VisibleMessageBoxes() {
     QList<QMessageBox*> boxes;
@@ -291,11 +291,15 @@ private:
             return fail("lives " + game.lblLives.Caption + ", points " + game.lblPoints.Caption);
         // Keys given to the other screens never reach the game.
         if (!window->isVisible() && game.PaddleSpeed != 0) return fail("the paddles move on a hidden screen");
-        if (timeSinceTickCheck_.isValid() && timeSinceTickCheck_.elapsed() > 200) {
+        // A paused game runs no tick, by design.
+        if (window->paused()) {
+            timeSinceTickCheck_.invalidate();
+        } else if (timeSinceTickCheck_.isValid() && timeSinceTickCheck_.elapsed() > 200) {
             if (ticks_ == ticksAtCheck_) return fail("the game stopped ticking");
             ticksAtCheck_ = ticks_;
             timeSinceTickCheck_.restart();
         } else if (!timeSinceTickCheck_.isValid()) {
+            ticksAtCheck_ = ticks_;
             timeSinceTickCheck_.start();
         }
         if (chance(0.1)) checkScreenShowsTheGame(window);
