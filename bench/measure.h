@@ -93,6 +93,30 @@ inline bool ParseFloor(const std::string& line, Floor& f) {
     return std::sscanf(line.c_str(), format.c_str(), &f.interval.p99, &f.interval.max, &f.cpuShare) == 3;
 }
 
+#ifdef CRUMBLETON_BENCH_DESKTOP
+// Qt's platform unless QT_QPA_PLATFORM names one: the X display where DISPLAY is
+// set, else offscreen on a desktop that holds the game window at its laid-out
+// size at any scale factor measured. Set before any floor runs, so all share it.
+inline void ChoosePlatform() {
+    if (const char* chosen = std::getenv("QT_QPA_PLATFORM"); chosen != nullptr && *chosen != '\0') return;
+    const char* display = std::getenv("DISPLAY");
+    const std::string platform = display != nullptr && *display != '\0'
+                                     ? std::string("xcb")
+                                     : std::string("offscreen:configfile=") + CRUMBLETON_BENCH_DESKTOP;
+    setenv("QT_QPA_PLATFORM", platform.c_str(), 1);
+}
+#endif
+
+// The variables a run's reproduce command must set again, as "NAME=value ".
+inline std::string EnvironmentPrefix() {
+    std::string prefix;
+    for (const char* name : {"DISPLAY", "QT_SCALE_FACTOR"}) {
+        if (const char* value = std::getenv(name); value != nullptr && *value != '\0')
+            prefix += std::string(name) + "=" + value + " ";
+    }
+    return prefix;
+}
+
 // "--name=value" as a number, or `fallback` when the argument is another.
 inline double NumberOption(const char* arg, const char* name, double fallback) {
     const std::string prefix = std::string("--") + name + "=";

@@ -5,7 +5,7 @@
 //
 //   play_measure [--seconds=N] [--paused-seconds=N] [--win] [--no-floors]
 //
-// Offscreen unless DISPLAY is set. First, one after the other on the same
+// Offscreen unless DISPLAY or QT_QPA_PLATFORM is set. First, one after the other on the same
 // platform, it runs the two floors beside it (timer_floor and qt_floor) for as
 // long, and gives its figures also as ratios to theirs; --no-floors skips them.
 // --win writes the full points into the caption as the measurement starts, so
@@ -132,6 +132,7 @@ int main(int argc, char* argv[]) {
         if (std::strcmp(argv[i], "--no-floors") == 0) floors = false;
     }
 
+    ChoosePlatform();
     // The floors run first, each alone, so that none takes the others' CPU.
     std::optional<Floor> timerFloor, qtFloor;
     if (floors) {
@@ -144,10 +145,6 @@ int main(int argc, char* argv[]) {
             return 1;
         }
     }
-
-    const bool display = !qEnvironmentVariableIsEmpty("DISPLAY");
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", display ? "xcb" : "offscreen");
 
     QApplication app(argc, argv);
     InstallFontSubstitutes();
@@ -190,14 +187,9 @@ int main(int argc, char* argv[]) {
     });
     closer.start(250);
 
-    std::string environment;
-    for (const char* name : {"DISPLAY", "QT_SCALE_FACTOR"}) {
-        if (!qEnvironmentVariableIsEmpty(name))
-            environment += std::string(name) + "=" + qEnvironmentVariable(name).toStdString() + " ";
-    }
     const auto reproduce = [&] {
-        std::printf("  reproduce: %s%s --seconds=%g --paused-seconds=%g%s%s\n", environment.c_str(), argv[0],
-                    seconds, pausedSeconds, win ? " --win" : "", floors ? "" : " --no-floors");
+        std::printf("  reproduce: %s%s --seconds=%g --paused-seconds=%g%s%s\n", EnvironmentPrefix().c_str(),
+                    argv[0], seconds, pausedSeconds, win ? " --win" : "", floors ? "" : " --no-floors");
     };
 
     double cpuStart = 0;

@@ -2,7 +2,7 @@
 // moves and repaints three rectangles the size of the game's ball and paddles, the
 // way the game's frame does, and nothing else.
 //
-//   qt_floor [--seconds=N]     offscreen unless DISPLAY is set
+//   qt_floor [--seconds=N]     offscreen unless DISPLAY or QT_QPA_PLATFORM is set
 
 #include <QApplication>
 #include <QPaintEvent>
@@ -111,9 +111,7 @@ int main(int argc, char* argv[]) {
     using namespace crumbleton::measure;
     double seconds = 20;
     for (int i = 1; i < argc; ++i) seconds = NumberOption(argv[i], "seconds", seconds);
-    const bool display = !qEnvironmentVariableIsEmpty("DISPLAY");
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", display ? "xcb" : "offscreen");
+    ChoosePlatform();
 
     QApplication app(argc, argv);
     NoToolkit toolkit;
@@ -167,9 +165,7 @@ int main(int argc, char* argv[]) {
         PrintRow("painted area per frame, mean", areaShare, "%", "of the window");
         PrintRow("peak resident memory", PeakResidentMiB(), "MiB");
         std::printf("  %zu ticks, %zu frames painted\n", ticks.size(), window.paintMs.size());
-        const std::string prefix =
-            display ? "DISPLAY=" + qEnvironmentVariable("DISPLAY").toStdString() + " " : "";
-        std::printf("  reproduce: %s%s --seconds=%g\n", prefix.c_str(), argv[0], seconds);
+        std::printf("  reproduce: %s%s --seconds=%g\n", EnvironmentPrefix().c_str(), argv[0], seconds);
         PrintFloor(floor);
         QApplication::quit();
     });
