@@ -3,6 +3,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QVarLengthArray>
 #include <algorithm>
 #include <type_traits>
 #include <variant>
@@ -41,6 +42,33 @@ QRect PaintedRect(const Control& control, const Scale& scale, const QTransform& 
             r = r.united(scale.snapped(control.Left, control.Top, kIconTwips, kIconTwips, device));
     }
     return r.toAlignedRect().adjusted(-1, -1, 1, 1);
+}
+
+// A twips rectangle around some logical pixels, wide enough that no control
+// outside it can paint any of them.
+struct TwipsBounds {
+    double left, top, right, bottom;
+    template <typename Control>
+    bool mayMeet(const Control& c) const {
+        double width = c.Width, height = c.Height;
+        if constexpr (std::is_same_v<Control, Image>) {
+            // An icon paints its natural size, whatever its width and height say.
+            if (!c.Stretch)
+                width = std::max<double>(width, kIconTwips), height = std::max<double>(height, kIconTwips);
+        }
+        return c.Left <= right && c.Left + width >= left && c.Top <= bottom && c.Top + height >= top;
+    }
+};
+
+TwipsBounds TwipsAround(const QRect& pixels, const Scale& scale) {
+    // PaintedRect adds a pixel and snapping moves an edge by under one: three spare.
+    const double twipsPerPixel = kTwipsPerPixel / scale.factor();
+    const QPointF origin = scale.origin();
+    const auto x = [&](double px) { return (px - origin.x()) * twipsPerPixel; };
+    const auto y = [&](double px) { return (px - origin.y()) * twipsPerPixel; };
+    constexpr int kSpare = 3;
+    return {x(pixels.left() - kSpare), y(pixels.top() - kSpare), x(pixels.right() + 1 + kSpare),
+            y(pixels.bottom() + 1 + kSpare)};
 }
 
 }  // namespace
@@ -116,15 +144,23 @@ void GameView::paintEvent(QPaintEvent* event) {
 }
 
 void GameView::paint(QPaintEvent* event) {
+    // The widget's paint already clips to the region: no clip of our own to set up.
     QPainter painter(this);
-    painter.setClipRegion(event->region());
     painter.fillRect(rect(), ToQColor(game_.BackColor, palette()));
     const QRegion& region = event->region();
     const Mapping mapping{sceneScale(), DeviceTransform(this)};
+    // Most frames repaint a few small places: the controls far from all of them are
+    // passed over in twips, before any is snapped to pixels.
+    QVarLengthArray<TwipsBounds, 16> near;
+    for (const QRect& r : region) near.append(TwipsAround(r, mapping.scale));
+    const auto mayMeet = [&](const auto& c) {
+        return std::any_of(near.begin(), near.end(), [&](const TwipsBounds& b) { return b.mayMeet(c); });
+    };
     for (const ControlRef& control : game_.StackingOrder()) {
         std::visit(
             [&](const auto* c) {
-                if (c->Visible && region.intersects(PaintedRect(*c, mapping.scale, mapping.device)))
+                if (c->Visible && mayMeet(*c) &&
+                    region.intersects(PaintedRect(*c, mapping.scale, mapping.device)))
                     draw(painter, mapping, *c);
             },
             control);
