@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <QVarLengthArray>
 #include <algorithm>
+#include <cmath>
 #include <type_traits>
 #include <variant>
 
@@ -33,7 +34,8 @@ QBrush FillBrush(const Shape& shape, const QPalette& palette) {
 }
 
 // The device-aligned logical pixels a control may paint, with a pixel to spare
-// for antialiased edges. A picture that is not stretched keeps its natural size.
+// for antialiased edges. A picture that is not stretched keeps its natural
+// size.
 template <typename Control>
 QRect PaintedRect(const Control& control, const Scale& scale, const QTransform& device) {
     QRectF r = scale.snapped(control, device);
@@ -61,7 +63,8 @@ struct TwipsBounds {
 };
 
 TwipsBounds TwipsAround(const QRect& pixels, const Scale& scale) {
-    // PaintedRect adds a pixel and snapping moves an edge by under one: three spare.
+    // PaintedRect adds a pixel and snapping moves an edge by under one: three
+    // spare.
     const double twipsPerPixel = kTwipsPerPixel / scale.factor();
     const QPointF origin = scale.origin();
     const auto x = [&](double px) { return (px - origin.x()) * twipsPerPixel; };
@@ -144,13 +147,14 @@ void GameView::paintEvent(QPaintEvent* event) {
 }
 
 void GameView::paint(QPaintEvent* event) {
-    // The widget's paint already clips to the region: no clip of our own to set up.
+    // The widget's paint already clips to the region: no clip of our own to set
+    // up.
     QPainter painter(this);
     painter.fillRect(rect(), ToQColor(game_.BackColor, palette()));
     const QRegion& region = event->region();
     const Mapping mapping{sceneScale(), DeviceTransform(this)};
-    // Most frames repaint a few small places: the controls far from all of them are
-    // passed over in twips, before any is snapped to pixels.
+    // Most frames repaint a few small places: the controls far from all of them
+    // are passed over in twips, before any is snapped to pixels.
     QVarLengthArray<TwipsBounds, 16> near;
     for (const QRect& r : region) near.append(TwipsAround(r, mapping.scale));
     const auto mayMeet = [&](const auto& c) {
@@ -194,17 +198,10 @@ void GameView::draw(QPainter& painter, const Mapping& mapping, const Shape& shap
     const QBrush fill = FillBrush(shape, palette());
 
     if (shape.Kind == ShapeKind::Oval) {
+        if (&shape == &game_.shpBall && drawBallOnField(painter, mapping, r)) return;
         painter.save();
         painter.setRenderHint(QPainter::Antialiasing);
-        const QRectF inner = r.adjusted(outline / 2, outline / 2, -outline / 2, -outline / 2);
-        if (shape.BackOpaque) {
-            painter.setPen(Qt::NoPen);
-            painter.setBrush(ToQColor(shape.BackColor, palette()));
-            painter.drawEllipse(inner);
-        }
-        painter.setPen(QPen(border, outline));
-        painter.setBrush(fill);
-        painter.drawEllipse(inner);
+        drawOval(painter, r, outline, shape);
         painter.restore();
         return;
     }
@@ -212,6 +209,54 @@ void GameView::draw(QPainter& painter, const Mapping& mapping, const Shape& shap
     if (shape.BackOpaque) painter.fillRect(r, ToQColor(shape.BackColor, palette()));
     if (fill.style() != Qt::NoBrush) painter.fillRect(r, fill);
     DrawOutline(painter, r, outline, border);
+}
+
+void GameView::drawOval(QPainter& painter, const QRectF& r, qreal outline, const Shape& shape) const {
+    const QRectF inner = r.adjusted(outline / 2, outline / 2, -outline / 2, -outline / 2);
+    if (shape.BackOpaque) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(ToQColor(shape.BackColor, palette()));
+        painter.drawEllipse(inner);
+    }
+    painter.setPen(QPen(ToQColor(shape.BorderColor, palette()), outline));
+    painter.setBrush(FillBrush(shape, palette()));
+    painter.drawEllipse(inner);
+}
+
+bool GameView::drawBallOnField(QPainter& painter, const Mapping& mapping, const QRectF& r) {
+    // Only the field lies under the ball (the next control down in the stacking
+    // order), so where a device pixel of the field's face surrounds it, the ball
+    // and that pixel look the same wherever they are: drawn once, then copied. At
+    // a fractional device pixel ratio the copy would not land on whole device
+    // pixels.
+    const qreal ratio = mapping.device.m11();
+    if (ratio != std::round(ratio)) return false;
+    const Shape& field = game_.shpField;
+    if (!field.Visible || !field.BackOpaque || field.FillStyle != FillPattern::Transparent) return false;
+    const qreal outline = mapping.scale.outlineWidth(mapping.device);
+    const QRectF face =
+        mapping.scale.snapped(field, mapping.device).adjusted(outline, outline, -outline, -outline);
+    const QRectF block = r.adjusted(-1 / ratio, -1 / ratio, 1 / ratio, 1 / ratio);
+    if (!face.contains(block)) return false;
+
+    const Shape& ball = game_.shpBall;
+    const QSize devicePixels(qRound(block.width() * ratio), qRound(block.height() * ratio));
+    const BallKey key{
+        devicePixels,    ratio,          outline,          ball.FillStyle,  ball.FillColor,
+        ball.BackOpaque, ball.BackColor, ball.BorderColor, field.BackColor, palette().cacheKey()};
+    if (!(key == ballKey_) || ballPicture_.isNull()) {
+        QImage image(devicePixels, QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        image.fill(ToQColor(field.BackColor, palette()));
+        QPainter picture(&image);
+        picture.setRenderHint(QPainter::Antialiasing);
+        drawOval(picture, QRectF(QPointF(1 / ratio, 1 / ratio), r.size()), outline, ball);
+        picture.end();
+        ballPicture_ = QPixmap::fromImage(std::move(image));
+        ballKey_ = key;
+    }
+    painter.drawPixmap(block.topLeft(), ballPicture_);
+    return true;
 }
 
 void GameView::draw(QPainter& painter, const Mapping& mapping, const Label& label) {
@@ -239,14 +284,16 @@ void GameView::draw(QPainter& painter, const Mapping& mapping, const Image& imag
     if (!image.Visible || image.Picture == Picture::None) return;
     const qreal dpr = devicePixelRatioF();
     if (!image.Stretch) {
-        // Rendered at the size it covers on the device, so that it stays sharp at any scale.
+        // Rendered at the size it covers on the device, so that it stays sharp at
+        // any scale.
         const QRectF r = mapping.scale.snapped(image.Left, image.Top, kIconTwips, kIconTwips, mapping.device);
         const QSize device(qRound(r.width() * dpr), qRound(r.height() * dpr));
         painter.drawPixmap(r.topLeft(), pictures_.pixmap(image.Picture, device, dpr));
         return;
     }
     const QRectF r = mapping.scale.snapped(image, mapping.device);
-    // The win face grows every frame: scaled from a larger rendering, not rendered anew.
+    // The win face grows every frame: scaled from a larger rendering, not
+    // rendered anew.
     const QPixmap& pixmap = pictures_.scalable(image.Picture, r.size(), dpr);
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
