@@ -11,6 +11,7 @@
 // --win writes the full points into the caption as the measurement starts, so
 // that it takes in the win sequence (the growing face), its message and a return.
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -80,9 +81,15 @@ public:
     void play() {
         frmGame& game = window_.game();
         if (!window_.isVisible()) {
-            // A game ended (its message was closed): back to the game screen.
+            // A game ended (its message was closed): back to the game screen from the
+            // start menu, as a player goes.
             ++interruptions;
-            navigator_.Show(Screen::Game);
+            StartWindow* start = navigator_.startWindow();
+            if (auto* button = start ? start->findChild<QAbstractButton*>("Command1") : nullptr;
+                button != nullptr && start->isVisible())
+                button->click();
+            else
+                navigator_.Show(Screen::Game);
         }
         if (game.BallSpeedX == 0 && game.BallSpeedY == 0) {
             send(QEvent::KeyPress, Qt::Key_Space, false);
