@@ -244,7 +244,9 @@ bool GameView::drawBallOnField(QPainter& painter, const Mapping& mapping, const 
     const BallKey key{
         devicePixels,    ratio,          outline,          ball.FillStyle,  ball.FillColor,
         ball.BackOpaque, ball.BackColor, ball.BorderColor, field.BackColor, palette().cacheKey()};
-    if (!(key == ballKey_) || ballPicture_.isNull()) {
+    auto found = std::find_if(ballPictures_.begin(), ballPictures_.end(),
+                              [&](const auto& entry) { return entry.first == key; });
+    if (found == ballPictures_.end()) {
         QImage image(devicePixels, QImage::Format_RGB32);
         image.setDevicePixelRatio(ratio);
         image.fill(ToQColor(field.BackColor, palette()));
@@ -252,10 +254,12 @@ bool GameView::drawBallOnField(QPainter& painter, const Mapping& mapping, const 
         picture.setRenderHint(QPainter::Antialiasing);
         drawOval(picture, QRectF(QPointF(1 / ratio, 1 / ratio), r.size()), outline, ball);
         picture.end();
-        ballPicture_ = QPixmap::fromImage(std::move(image));
-        ballKey_ = key;
+        // The oldest goes: after a change of colours or scale it is not seen again.
+        if (ballPictures_.size() == kBallPictures) ballPictures_.erase(ballPictures_.begin());
+        ballPictures_.emplace_back(key, QPixmap::fromImage(std::move(image)));
+        found = std::prev(ballPictures_.end());
     }
-    painter.drawPixmap(block.topLeft(), ballPicture_);
+    painter.drawPixmap(block.topLeft(), found->second);
     return true;
 }
 

@@ -10,7 +10,9 @@
 #include <chrono>
 #include <functional>
 #include <tuple>
+#include <utility>
 #include <variant>
+#include <vector>
 
 #include "frm_game.h"
 #include "pictures.h"
@@ -80,8 +82,10 @@ private:
         qint64 palette = 0;  // the desktop colours among them
         bool operator==(const BallKey&) const = default;
     };
-    BallKey ballKey_;
-    QPixmap ballPicture_;
+    // Snapped to device pixels, the ball is one of two widths and two heights as it
+    // moves: each of the four is kept.
+    static constexpr std::size_t kBallPictures = 4;
+    std::vector<std::pair<BallKey, QPixmap>> ballPictures_;
     PaintObserver paintObserver_;
     bool paused_ = false;
 };
