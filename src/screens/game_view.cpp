@@ -124,8 +124,14 @@ void GameView::refresh() {
             [&](const auto* now) {
                 auto& before = std::get<std::remove_cvref_t<decltype(*now)>>(drawn_[i]);
                 if (before == *now) return;
-                if (before.Visible) dirty += PaintedRect(before, scale, device);
-                if (now->Visible) dirty += PaintedRect(*now, scale, device);
+                const QRect was = before.Visible ? PaintedRect(before, scale, device) : QRect();
+                const QRect is = now->Visible ? PaintedRect(*now, scale, device) : QRect();
+                // A step of a moving control overlaps its last place: one rectangle
+                // over both is fewer to paint and to send than their outline.
+                if (was.intersects(is))
+                    dirty += was | is;
+                else
+                    dirty += was, dirty += is;
                 before = *now;
             },
             order[i]);
