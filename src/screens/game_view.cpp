@@ -34,8 +34,7 @@ QBrush FillBrush(const Shape& shape, const QPalette& palette) {
 }
 
 // The device-aligned logical pixels a control may paint, with a pixel to spare
-// for antialiased edges. A picture that is not stretched keeps its natural
-// size.
+// for antialiased edges. A picture that is not stretched keeps its natural size.
 template <typename Control>
 QRect PaintedRect(const Control& control, const Scale& scale, const QTransform& device) {
     QRectF r = scale.snapped(control, device);
@@ -63,8 +62,7 @@ struct TwipsBounds {
 };
 
 TwipsBounds TwipsAround(const QRect& pixels, const Scale& scale) {
-    // PaintedRect adds a pixel and snapping moves an edge by under one: three
-    // spare.
+    // PaintedRect adds a pixel and snapping moves an edge by under one: three spare.
     const double twipsPerPixel = kTwipsPerPixel / scale.factor();
     const QPointF origin = scale.origin();
     const auto x = [&](double px) { return (px - origin.x()) * twipsPerPixel; };
@@ -153,14 +151,13 @@ void GameView::paintEvent(QPaintEvent* event) {
 }
 
 void GameView::paint(QPaintEvent* event) {
-    // The widget's paint already clips to the region: no clip of our own to set
-    // up.
+    // The widget's paint already clips to the region: no clip of our own to set up.
     QPainter painter(this);
     painter.fillRect(rect(), ToQColor(game_.BackColor, palette()));
     const QRegion& region = event->region();
     const Mapping mapping{sceneScale(), DeviceTransform(this)};
-    // Most frames repaint a few small places: the controls far from all of them
-    // are passed over in twips, before any is snapped to pixels.
+    // Most frames repaint a few small places: the controls far from all of them are
+    // passed over in twips, before any is snapped to pixels.
     QVarLengthArray<TwipsBounds, 16> near;
     for (const QRect& r : region) near.append(TwipsAround(r, mapping.scale));
     const auto mayMeet = [&](const auto& c) {
@@ -200,9 +197,6 @@ void GameView::draw(QPainter& painter, const Mapping& mapping, const Shape& shap
     if (!shape.Visible) return;
     const QRectF r = mapping.scale.snapped(shape, mapping.device);
     const qreal outline = mapping.scale.outlineWidth(mapping.device);
-    const QColor border = ToQColor(shape.BorderColor, palette());
-    const QBrush fill = FillBrush(shape, palette());
-
     if (shape.Kind == ShapeKind::Oval) {
         if (&shape == &game_.shpBall && drawBallOnField(painter, mapping, r)) return;
         painter.save();
@@ -212,6 +206,8 @@ void GameView::draw(QPainter& painter, const Mapping& mapping, const Shape& shap
         return;
     }
 
+    const QColor border = ToQColor(shape.BorderColor, palette());
+    const QBrush fill = FillBrush(shape, palette());
     if (shape.BackOpaque) painter.fillRect(r, ToQColor(shape.BackColor, palette()));
     if (fill.style() != Qt::NoBrush) painter.fillRect(r, fill);
     DrawOutline(painter, r, outline, border);
@@ -231,10 +227,9 @@ void GameView::drawOval(QPainter& painter, const QRectF& r, qreal outline, const
 
 bool GameView::drawBallOnField(QPainter& painter, const Mapping& mapping, const QRectF& r) {
     // Only the field lies under the ball (the next control down in the stacking
-    // order), so where a device pixel of the field's face surrounds it, the ball
-    // and that pixel look the same wherever they are: drawn once, then copied. At
-    // a fractional device pixel ratio the copy would not land on whole device
-    // pixels.
+    // order), so where a device pixel of the field's face surrounds it, the ball and
+    // that pixel look the same wherever they are: drawn once, then copied. At a
+    // fractional device pixel ratio the copy would not land on whole device pixels.
     const qreal ratio = mapping.device.m11();
     if (ratio != std::round(ratio)) return false;
     const Shape& field = game_.shpField;
@@ -294,16 +289,14 @@ void GameView::draw(QPainter& painter, const Mapping& mapping, const Image& imag
     if (!image.Visible || image.Picture == Picture::None) return;
     const qreal dpr = devicePixelRatioF();
     if (!image.Stretch) {
-        // Rendered at the size it covers on the device, so that it stays sharp at
-        // any scale.
+        // Rendered at the size it covers on the device, so that it stays sharp at any scale.
         const QRectF r = mapping.scale.snapped(image.Left, image.Top, kIconTwips, kIconTwips, mapping.device);
         const QSize device(qRound(r.width() * dpr), qRound(r.height() * dpr));
         painter.drawPixmap(r.topLeft(), pictures_.pixmap(image.Picture, device, dpr));
         return;
     }
     const QRectF r = mapping.scale.snapped(image, mapping.device);
-    // The win face grows every frame: scaled from a larger rendering, not
-    // rendered anew.
+    // The win face grows every frame: scaled from a larger rendering, not rendered anew.
     const QPixmap& pixmap = pictures_.scalable(image.Picture, r.size(), dpr);
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
