@@ -156,8 +156,15 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     InstallFontSubstitutes();
 
+    // The program's way in: the start menu, then its "Start Game!".
     Navigator navigator;
-    navigator.Show(Screen::Game);
+    navigator.Show(Screen::Start);
+    QApplication::processEvents();
+    if (auto* start = navigator.startWindow()->findChild<QAbstractButton*>("Command1")) start->click();
+    if (navigator.gameWindow() == nullptr) {
+        std::fprintf(stderr, "play_measure: the start menu did not lead to the game\n");
+        return 1;
+    }
     GameWindow& window = *navigator.gameWindow();
     Player player(navigator, window);
 
