@@ -3,15 +3,9 @@
 #include <cmath>
 
 #include "frm_game.h"
+#include "layout.h"
 
 namespace crumbleton {
-
-namespace {
-
-// On the black brick; a Left of exactly 4080 marks the image the brick releases.
-constexpr float kWaitingLeft = 4080, kWaitingTop = 4680;  // twips
-
-}  // namespace
 
 std::int16_t frmGame::RandomInRange(std::int16_t first, std::int16_t second) {
     const float r = toolkit_.Rnd();
