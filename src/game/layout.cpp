@@ -151,15 +151,18 @@ frmGame::frmGame(Toolkit& toolkit) : toolkit_(toolkit) {
 
 std::array<ControlRef, 63> frmGame::StackingOrder() const {
     const auto& b = Brick;
-    return {&shpField, &shpBall,    &shpPaddle[0], &lblLivesF,   &lblPointsF,   &lblLives,     &lblPoints,
-            &lblBrick, &lblMessage, &lblTimer,     &lblTime,     &imgFace,      &shpPaddle[1], &b[0],
-            &b[1],     &b[2],       &b[3],         &b[5],        &b[6],         &b[7],         &b[8],
-            &b[9],     &b[10],      &b[4],         &b[11],       &b[12],        &b[13],        &b[14],
-            &b[15],    &b[16],      &b[17],        &b[18],       &b[19],        &b[20],        &b[21],
-            &b[22],    &b[23],      &b[24],        &b[25],       &b[26],        &b[27],        &b[28],
-            &b[29],    &b[30],      &b[31],        &b[32],       &b[33],        &b[34],        &b[35],
-            &b[36],    &imgLive,    &imgBananna,   &imgshield,   &shpShield[0], &shpShield[1], &Image2,
-            &Image3,   &Image1,     &Shape1,       &lblPowerUps, &lblLife,      &Label1,       &Label2};
+    // Sized by its entries, so a control left out fails to build rather than
+    // leaving an empty place in the order.
+    return std::to_array<ControlRef>(
+        {&shpField, &shpBall,    &shpPaddle[0], &lblLivesF,   &lblPointsF,   &lblLives,     &lblPoints,
+         &lblBrick, &lblMessage, &lblTimer,     &lblTime,     &imgFace,      &shpPaddle[1], &b[0],
+         &b[1],     &b[2],       &b[3],         &b[5],        &b[6],         &b[7],         &b[8],
+         &b[9],     &b[10],      &b[4],         &b[11],       &b[12],        &b[13],        &b[14],
+         &b[15],    &b[16],      &b[17],        &b[18],       &b[19],        &b[20],        &b[21],
+         &b[22],    &b[23],      &b[24],        &b[25],       &b[26],        &b[27],        &b[28],
+         &b[29],    &b[30],      &b[31],        &b[32],       &b[33],        &b[34],        &b[35],
+         &b[36],    &imgLive,    &imgBananna,   &imgshield,   &shpShield[0], &shpShield[1], &Image2,
+         &Image3,   &Image1,     &Shape1,       &lblPowerUps, &lblLife,      &Label1,       &Label2});
 }
 
 }  // namespace crumbleton

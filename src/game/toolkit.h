@@ -2,6 +2,7 @@
 // What the game's rules need from the windowing toolkit. The Qt layer implements
 // it; tests pass fakes that record what was asked and choose what comes back.
 
+#include <cstddef>
 #include <string_view>
 
 namespace crumbleton {
@@ -31,6 +32,9 @@ enum class ColourOption {
     optBackPurple,
     optBackGrey,
 };
+
+// The number of option buttons: optBackGrey is the last.
+inline constexpr std::size_t kColourOptionCount = static_cast<std::size_t>(ColourOption::optBackGrey) + 1;
 
 class Toolkit {
 public:

@@ -53,7 +53,7 @@ constexpr bool InOptionOrder() {
         if (static_cast<std::size_t>(kOptions[i].option) != i) return false;
     return true;
 }
-static_assert(InOptionOrder());
+static_assert(InOptionOrder() && std::size(kOptions) == kColourOptionCount);
 
 // An option button that takes a click anywhere on its control, not only on its
 // circle and caption: the controls are laid out wider than their captions.

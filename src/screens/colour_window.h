@@ -32,7 +32,7 @@ protected:
 private:
     Toolkit& toolkit_;
     QGroupBox* fraColours = nullptr;
-    std::array<QRadioButton*, 18> options_{};  // by ColourOption
+    std::array<QRadioButton*, kColourOptionCount> options_{};  // by ColourOption
     QPushButton* cmdBack = nullptr;
 };
 
