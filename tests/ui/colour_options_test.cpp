@@ -5,8 +5,8 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "../game/fake_toolkit.h"
 #include "colour_window.h"
+#include "fake_toolkit.h"
 #include "game_view.h"
 #include "navigator.h"
 #include "screen_helpers.h"

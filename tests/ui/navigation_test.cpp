@@ -8,8 +8,8 @@
 #include <functional>
 #include <memory>
 
-#include "../game/fake_toolkit.h"
 #include "colour_window.h"
+#include "fake_toolkit.h"
 #include "game_window.h"
 #include "instructions_window.h"
 #include "navigator.h"
