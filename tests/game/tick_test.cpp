@@ -62,11 +62,21 @@ TEST_F(LostGameTest, OtherLivesEndNothing) {
     EXPECT_THAT(Requests(), ::testing::IsEmpty());
 }
 
-TEST_F(LostGameTest, TicksWhileTheMessageIsOpenRunNoStep) {
-    game.lblLives.Caption = "0";
+// Both ends of a game open their message inside a tick, and the toolkit keeps
+// delivering timer events while the box is open.
+struct GameEnd {
+    const char* name;
+    void (*bringAbout)(frmGame&);  // the next tick opens the message
+};
+
+class NestedTickTest : public ::testing::TestWithParam<GameEnd> {};
+
+TEST_P(NestedTickTest, TicksWhileTheMessageIsOpenRunNoStep) {
+    testing::FakeToolkit toolkit;
+    frmGame game{toolkit};
+    GetParam().bringAbout(game);
     int nested = 0;
     toolkit.whileMessageOpen = [&] {
-        // The toolkit keeps delivering timer events while the box is open.
         if (nested++ < 3) game.Timer1_Timer();
     };
 
@@ -75,10 +85,22 @@ TEST_F(LostGameTest, TicksWhileTheMessageIsOpenRunNoStep) {
     EXPECT_EQ(nested, 1);
     EXPECT_EQ(toolkit.messages.size(), 1u);
     // Once the box is closed and the tick has ended, ticks run again.
-    game.lblLives.Caption = "0";
+    GetParam().bringAbout(game);
     game.Timer1_Timer();
     EXPECT_EQ(toolkit.messages.size(), 2u);
 }
+
+INSTANTIATE_TEST_SUITE_P(Ends, NestedTickTest,
+                         ::testing::Values(GameEnd{"Lost", [](frmGame& g) { g.lblLives.Caption = "0"; }},
+                                           GameEnd{"Won",
+                                                   [](frmGame& g) {
+                                                       // Every brick struck down, the face one step from full
+                                                       // size.
+                                                       g.lblPoints.Caption = "6900";
+                                                       for (Shape& brick : g.Brick) brick.Visible = false;
+                                                       g.imgFace.Width = g.imgFace.Height = 2390;
+                                                   }}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace crumbleton

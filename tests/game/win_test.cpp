@@ -114,19 +114,5 @@ TEST_F(WinTest, TheWinningTickEndsWithoutALostGame) {
     EXPECT_EQ(g.lblLives.Caption, "3");
 }
 
-TEST_F(WinTest, TicksWhileTheMessageIsOpenRunNoStep) {
-    g.imgFace.Width = g.imgFace.Height = 2390;
-    int nested = 0;
-    toolkit.whileMessageOpen = [&] {
-        // The points still read 6900 while the box is open.
-        if (nested++ < 3) g.Timer1_Timer();
-    };
-
-    g.Timer1_Timer();
-
-    EXPECT_EQ(nested, 1);
-    EXPECT_EQ(toolkit.messages.size(), 1u);
-}
-
 }  // namespace
 }  // namespace crumbleton
