@@ -15,9 +15,9 @@
 namespace crumbleton {
 
 // Key codes as the game screen's key events deliver them.
-inline constexpr int vbKeySpace = 32;
-inline constexpr int vbKeyLeft = 37;
-inline constexpr int vbKeyRight = 39;
+inline constexpr int kKeySpace = 32;
+inline constexpr int kKeyLeft = 37;
+inline constexpr int kKeyRight = 39;
 
 // A control in the screen's stacking order, for drawing.
 using ControlRef = std::variant<const Shape*, const Label*, const Image*>;

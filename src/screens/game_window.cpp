@@ -19,13 +19,13 @@ namespace {
 std::optional<int> GameKeyCode(int qtKey) {
     switch (qtKey) {
         case Qt::Key_Space:
-            return vbKeySpace;
+            return kKeySpace;
         case Qt::Key_Left:
-            return vbKeyLeft;
+            return kKeyLeft;
         case Qt::Key_Up:
             return 38;
         case Qt::Key_Right:
-            return vbKeyRight;
+            return kKeyRight;
         case Qt::Key_Down:
             return 40;
         case Qt::Key_Return:
@@ -46,11 +46,11 @@ int ShiftState(Qt::KeyboardModifiers modifiers) {
            (modifiers & Qt::AltModifier ? 4 : 0);
 }
 
-bool IsArrow(int code) { return code == vbKeyLeft || code == vbKeyRight; }
+bool IsArrow(int code) { return code == kKeyLeft || code == kKeyRight; }
 
 // The keys the game plays with; the others reach the game and then the window,
 // so that the menu's access keys keep working.
-bool IsGameKey(int code) { return IsArrow(code) || code == vbKeySpace; }
+bool IsGameKey(int code) { return IsArrow(code) || code == kKeySpace; }
 
 }  // namespace
 

@@ -147,7 +147,7 @@ TEST_P(LargePaddleCourseTest, GrowsThenCountsDownThenShrinksOnce) {
     EXPECT_EQ(ticks, 86);  // from Top 4680 to 8550
 
     // Each tick of overlap restarts the countdown at 20; growth takes 56 ticks.
-    if (c.overlapTicks < testing::kOverlapTicks) g.Form_KeyDown(vbKeyRight, 0);
+    if (c.overlapTicks < testing::kOverlapTicks) g.Form_KeyDown(kKeyRight, 0);
     int growth = 1;
     for (; growth <= c.overlapTicks; ++growth) {
         ASSERT_EQ(g.lblTime.Caption, "19.98") << "growing tick " << growth;

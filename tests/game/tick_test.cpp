@@ -15,7 +15,7 @@ protected:
     std::vector<std::string> Requests() const {
         std::vector<std::string> out;
         for (const std::string& c : toolkit.calls)
-            if (c != "Randomize") out.push_back(c);
+            if (c != "Reseed") out.push_back(c);
         return out;
     }
 
@@ -33,10 +33,10 @@ TEST_F(LostGameTest, NoLivesOpensTheMessageThenReturnsToTheStartScreen) {
     ASSERT_EQ(toolkit.messages.size(), 1u);
     EXPECT_EQ(toolkit.messages[0].text, " Game Over!!");
     EXPECT_EQ(toolkit.messages[0].title, " You Lose!");
-    EXPECT_EQ(toolkit.messages[0].icon, MsgBoxIcon::Critical);
+    EXPECT_EQ(toolkit.messages[0].icon, MessageIcon::Critical);
     EXPECT_EQ(livesWhileOpen, "0");
     // The start screen is shown before the game screen is hidden.
-    EXPECT_THAT(Requests(), ElementsAre("MsgBox", "Show Start", "Hide Game"));
+    EXPECT_THAT(Requests(), ElementsAre("ShowMessage", "Show Start", "Hide Game"));
 }
 
 TEST_F(LostGameTest, TheGameIsFreshBeforeTheStartScreenShows) {
@@ -47,7 +47,7 @@ TEST_F(LostGameTest, TheGameIsFreshBeforeTheStartScreenShows) {
     game.Timer1_Timer();
 
     // The reset's new roll comes after the message and before the screens change.
-    EXPECT_THAT(toolkit.calls, ElementsAre("MsgBox", "Randomize", "Show Start", "Hide Game"));
+    EXPECT_THAT(toolkit.calls, ElementsAre("ShowMessage", "Reseed", "Show Start", "Hide Game"));
     EXPECT_EQ(game.lblLives.Caption, "3");
     EXPECT_EQ(game.lblPoints.Caption, "0");
     EXPECT_TRUE(game.Brick[5].Visible);

@@ -131,8 +131,8 @@ TEST_F(NavigationTest, EachScreenShowsBeforeOrHidesAfterAsItsWayRequires) {
         {"Instructions", click(&startWindow, "cmdInstructions"), {"Hide Start", "Show Instructions"}},
         {"Options", click(&startWindow, "cmdOptions"), {}},
         {"Colours", click(&startWindow, "cmdColours"), {"Hide Start", "Show Colours"}},
-        {"End Game", click(&startWindow, "cmdEnd"), {"End"}},
-        {"closing the start menu", [&] { startWindow.close(); }, {"End"}},
+        {"End Game", click(&startWindow, "cmdEnd"), {"Quit"}},
+        {"closing the start menu", [&] { startWindow.close(); }, {"Quit"}},
         {"instructions' Back", click(&instructionsWindow, "cmdBack"), {"Show Start", "Hide Instructions"}},
         {"closing the instructions",
          [&] { instructionsWindow.close(); },
@@ -149,7 +149,7 @@ TEST_F(NavigationTest, EachScreenShowsBeforeOrHidesAfterAsItsWayRequires) {
         c.act();
         std::vector<std::string> screenCalls;
         for (const std::string& call : toolkit.calls)
-            if (call.rfind("Show", 0) == 0 || call.rfind("Hide", 0) == 0 || call == "End")
+            if (call.rfind("Show", 0) == 0 || call.rfind("Hide", 0) == 0 || call == "Quit")
                 screenCalls.push_back(call);
         EXPECT_EQ(screenCalls, c.calls);
     }
