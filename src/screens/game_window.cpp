@@ -7,9 +7,9 @@
 #include <QMenuBar>
 #include <optional>
 
-#include "desktop.h"
 #include "form_layout.h"
 #include "game_view.h"
+#include "scale.h"
 
 namespace crumbleton {
 
@@ -89,8 +89,8 @@ void GameWindow::placeOnScreen() {
     // The laid-out size where the screen has room for it, else as large as it has.
     const int menuHeight = menuBar()->sizeHint().height();
     const QSize laidOut = view_->sizeHint() + QSize(0, menuHeight);
-    const QPoint corner(static_cast<int>(game_.WindowLeft / kTwipsPerPixel),
-                        static_cast<int>(game_.WindowTop / kTwipsPerPixel) - menuHeight);
+    const QPoint corner =
+        Scale().rect(game_.WindowLeft, game_.WindowTop, 0, 0).topLeft() - QPoint(0, menuHeight);
     const qreal scale = FittingScale(this, laidOut, corner, menuHeight);
     const QSize view = (QSizeF(view_->sizeHint()) * scale).toSize();
     MoveWindow(this, QRect(corner, view + QSize(0, menuHeight)));
