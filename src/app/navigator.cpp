@@ -5,8 +5,6 @@
 #include <chrono>
 #include <type_traits>
 
-#include "game_view.h"
-
 namespace crumbleton {
 
 Navigator::Navigator() = default;
@@ -15,9 +13,7 @@ Navigator::~Navigator() = default;
 
 void Navigator::ShowMessage(std::string_view text, std::string_view title, MessageIcon icon) {
     if (ended_) return;
-    // The tick that opens the box has not finished, so the game screen was not
-    // repainted yet: behind the box it must show what led to it (the last life gone).
-    if (game_) game_->view()->repaint();
+    if (game_) game_->paintNow();
     QWidget* parent = QApplication::activeWindow();
     QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
                     QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),

@@ -113,6 +113,8 @@ void GameWindow::stopTicking() {
     timer_.stop();
 }
 
+void GameWindow::paintNow() { view_->repaint(); }
+
 void GameWindow::setPaused(bool paused) {
     if (paused == paused_) return;
     paused_ = paused;
