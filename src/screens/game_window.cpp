@@ -23,16 +23,16 @@ std::optional<int> GameKeyCode(int qtKey) {
         case Qt::Key_Left:
             return kKeyLeft;
         case Qt::Key_Up:
-            return 38;
+            return kKeyUp;
         case Qt::Key_Right:
             return kKeyRight;
         case Qt::Key_Down:
-            return 40;
+            return kKeyDown;
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            return 13;
+            return kKeyReturn;
         case Qt::Key_Escape:
-            return 27;
+            return kKeyEscape;
         default:
             break;
     }

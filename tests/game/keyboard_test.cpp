@@ -104,7 +104,7 @@ TEST_F(KeyboardTest, HoldingAnArrowWhileServingSetsTheServeDirection) {
 
 TEST_F(KeyboardTest, OtherKeysAndReleasesChangeNothing) {
     game.PaddleSpeed = 105;
-    for (int key : {13, 27, 38, 40, 65, 90, 16, 17, 18}) {
+    for (int key : {kKeyReturn, kKeyEscape, kKeyUp, kKeyDown, 65, 90, 16, 17, 18}) {
         game.Form_KeyDown(key, kNoShift);
         game.Form_KeyUp(key, kNoShift);
     }

@@ -214,7 +214,8 @@ private:
 
     // Any key, down or up, in any order.
     void mash() {
-        static constexpr std::array<int, 7> kKeys{kKeyLeft, kKeyRight, kKeySpace, 38, 40, 13, 65};
+        static constexpr auto kKeys =
+            std::to_array({kKeyLeft, kKeyRight, kKeySpace, kKeyUp, kKeyDown, kKeyReturn, 65});
         const int key = kKeys[static_cast<std::size_t>(pick(static_cast<int>(kKeys.size())))];
         if (chance(0.5)) {
             keyDown(key);
