@@ -9,7 +9,6 @@
 #include "fake_toolkit.h"
 #include "game_view.h"
 #include "navigator.h"
-#include "screen_helpers.h"
 #include "window_helpers.h"
 
 namespace crumbleton {

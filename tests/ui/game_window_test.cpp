@@ -17,8 +17,25 @@
 namespace crumbleton {
 namespace {
 
+using testing::ChooseMenuItem;
 using testing::Grab;
 using testing::PixelAt;
+using testing::Region;
+
+// How many pixels of an image are darker than mid-grey: text, or a picture's outline.
+int DarkPixels(const QImage& image) {
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) dark += image.pixelColor(x, y).lightness() < 100;
+    return dark;
+}
+
+int PixelsNotOf(const QImage& image, const QColor& colour) {
+    int other = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) other += image.pixelColor(x, y) != colour;
+    return other;
+}
 
 class GameWindowTest : public testing::GameScreenTest {
 protected:
@@ -251,6 +268,54 @@ TEST_F(GameWindowTest, F11TogglesFullScreenAndEscapeLeavesIt) {
     // None of this reached the game.
     EXPECT_EQ(g.BallSpeedX, 0);
     EXPECT_TRUE(g.lblMessage.Visible);
+}
+
+TEST_F(GameWindowTest, PowerUpPicturesAndCountdownFollowTheModel) {
+    frmGame& g = game();
+    // The colours every tick paints, so that screenshots differ only by what a test changes.
+    g.ApplyColours();
+    Image& waiting = g.imgBananna.Left == 4080 ? g.imgBananna
+                     : g.imgLive.Left == 4080  ? g.imgLive
+                                               : g.imgshield;
+    const QColor field = Expected(g.shpField.BackColor);
+    const QColor black = Expected(kBlack);
+    const auto spot = [](const QImage& grab, float left, float top) {
+        return Region(grab, left, top, 480, 480);
+    };
+
+    // Waiting: drawn over the black brick.
+    QImage shot = Grab(window->view());
+    EXPECT_GT(PixelsNotOf(spot(shot, 4080, 4680), black), 100);
+
+    // Falling: gone from the brick, drawn where its Top now is (above the start message).
+    waiting.Top = 4680 + 45 * 47;
+    shot = Grab(window->view());
+    EXPECT_EQ(PixelsNotOf(spot(shot, 4080, 4680), black), 0);
+    EXPECT_GT(PixelsNotOf(spot(shot, 4080, waiting.Top), field), 100);
+
+    // Caught: hidden.
+    waiting.Visible = false;
+    shot = Grab(window->view());
+    EXPECT_EQ(PixelsNotOf(spot(shot, 4080, 4680 + 45 * 47), field), 0);
+
+    // The banana caught by the bottom paddle puts the countdown in the panel.
+    const QImage before = Grab(window->view());
+    EXPECT_EQ(DarkPixels(Region(before, g.lblTimer)), 0);
+    EXPECT_EQ(DarkPixels(Region(before, g.lblTime)), 0);
+    g.imgBananna.Left = 4080, g.imgBananna.Top = 8550;
+    g.Timer1_Timer();
+    ASSERT_EQ(g.lblTime.Caption, "19.98");
+    shot = Grab(window->view());
+    EXPECT_GT(DarkPixels(Region(shot, g.lblTimer)), 50);
+    EXPECT_GT(DarkPixels(Region(shot, g.lblTime)), 30);
+    EXPECT_EQ(PixelAt(shot, g.lblTime.Left + 60, g.lblTime.Top + 60), Expected(kActiveTitleBarText));
+
+    // A reset clears the panel and puts one picture back on the brick.
+    ChooseMenuItem(window, "&Reset");
+    shot = Grab(window->view());
+    EXPECT_EQ(Region(shot, g.lblTimer), Region(before, g.lblTimer));
+    EXPECT_EQ(Region(shot, g.lblTime), Region(before, g.lblTime));
+    EXPECT_GT(PixelsNotOf(spot(shot, 4080, 4680), black), 100);
 }
 
 }  // namespace

@@ -16,7 +16,6 @@
 #include "colour_window.h"
 #include "fake_toolkit.h"
 #include "instructions_window.h"
-#include "screen_helpers.h"
 #include "start_window.h"
 #include "window_helpers.h"
 
