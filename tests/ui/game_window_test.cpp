@@ -19,6 +19,7 @@ namespace {
 
 using testing::ChooseMenuItem;
 using testing::Grab;
+using testing::OnScreen;
 using testing::PixelAt;
 using testing::Region;
 
@@ -317,6 +318,82 @@ TEST_F(GameWindowTest, PowerUpPicturesAndCountdownFollowTheModel) {
     EXPECT_EQ(Region(shot, g.lblTime), Region(before, g.lblTime));
     EXPECT_GT(PixelsNotOf(spot(shot, 4080, 4680), black), 100);
 }
+
+// After refresh() only what changed is painted again; the rest of the screen stays
+// as drawn. What the screen then shows must be what one full paint shows, at the
+// laid-out size and at any other.
+struct ViewSize {
+    const char* name;
+    QSize size;  // logical pixels
+};
+
+class PartialRepaintTest : public GameWindowTest, public ::testing::WithParamInterface<ViewSize> {};
+
+TEST_P(PartialRepaintTest, TheScreenShowsWhatAFullPaintShows) {
+    // The offscreen screen keeps one pixel per logical pixel: at other device
+    // pixel ratios there is nothing of the same resolution to compare with.
+    if (window->devicePixelRatioF() != 1) GTEST_SKIP() << "no screen pixels at this scale";
+    const QSize view = GetParam().size;
+    window->resize(view + QSize(0, window->height() - window->view()->height()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->view()->size() == view; }));
+    const auto onScreenMatchesFullPaint = [&](const char* after) {
+        // The paint that refresh() asked for, and nothing else.
+        QCoreApplication::sendPostedEvents(window, QEvent::UpdateRequest);
+        const QImage shown = OnScreen(window->view()).convertToFormat(QImage::Format_RGB32);
+        const QImage full = Grab(window->view()).convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(shown.size(), full.size());
+        EXPECT_TRUE(shown == full) << "after " << after;
+    };
+    QTest::qWait(50);
+    onScreenMatchesFullPaint("the first paint");
+
+    struct Change {
+        const char* what;
+        std::function<void(frmGame&)> apply;
+    };
+    const Change changes[] = {
+        {"the ball moved", [](frmGame& g) { g.shpBall.Left += 50, g.shpBall.Top -= 50; }},
+        {"the start message hidden", [](frmGame& g) { g.lblMessage.Visible = false; }},
+        {"the paddles moved",
+         [](frmGame& g) {
+             for (Shape& p : g.shpPaddle) p.Left += 105;
+         }},
+        {"the paddles grown",
+         [](frmGame& g) {
+             for (Shape& p : g.shpPaddle) p.Width += 15;
+         }},
+        {"a brick struck down", [](frmGame& g) { g.Brick[12].Visible = false; }},
+        {"a brick weakened", [](frmGame& g) { g.Brick[28].FillColor = kYellow; }},
+        {"the points caption", [](frmGame& g) { g.lblPoints.Caption = "100"; }},
+        {"the black brick struck down", [](frmGame& g) { g.Brick[36].Visible = false; }},
+        {"the power-ups moved",
+         [](frmGame& g) {
+             for (Image* i : {&g.imgLive, &g.imgBananna, &g.imgshield}) i->Top += 45;
+         }},
+        {"the countdown shown",
+         [](frmGame& g) {
+             g.lblTimer.Visible = g.lblTime.Visible = true;
+             g.lblTime.Caption = "19.98";
+         }},
+        {"the shield raised", [](frmGame& g) { g.shpShield[0].Visible = g.shpShield[1].Visible = true; }},
+        {"the face grown",
+         [](frmGame& g) {
+             g.imgFace.Visible = true;
+             g.imgFace.Width = g.imgFace.Height = 1200;
+         }},
+        {"the background colour", [](frmGame& g) { g.BackColor = g.shpField.BackColor = 0xFFC0FF; }},
+    };
+    for (const Change& c : changes) {
+        c.apply(game());
+        window->view()->refresh();
+        onScreenMatchesFullPaint(c.what);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, PartialRepaintTest,
+                         ::testing::Values(ViewSize{"LaidOut", {859, 679}}, ViewSize{"Larger", {1000, 790}},
+                                           ViewSize{"Smaller", {640, 506}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace crumbleton
