@@ -3,7 +3,7 @@
 
 include(GNUInstallDirs)
 
-set(CRUMBLETON_APP_ID org.crumbleton.Crumbleton)
+set(CRUMBLETON_APP_ID org.crumbleton.crumbleton)
 
 # AppStream wants the screenshots at an https address. The game has no web site yet,
 # so the default is a placeholder under a reserved domain: set this to where

@@ -5,7 +5,7 @@
 # cmake -DBUILD_DIR=... -DSTAGE=... -DDESKTOP_FILE_VALIDATE=... -DAPPSTREAMCLI=... -DREADELF=...
 #       -P check_install.cmake
 
-set(app_id org.crumbleton.Crumbleton)
+set(app_id org.crumbleton.crumbleton)
 set(errors "")
 macro(fail message)
     string(APPEND errors "  ${message}\n")

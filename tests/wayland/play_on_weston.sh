@@ -8,7 +8,7 @@
 set -euo pipefail
 
 program=$1 module=$2 weston=$3 screenshooter=$4
-app_id=org.crumbleton.Crumbleton
+app_id=org.crumbleton.crumbleton
 timeout_s=30
 
 # Its own runtime directory (mode 0700, as Wayland wants) and socket name, so that
