@@ -48,6 +48,8 @@ QWidget* Navigator::window(Screen screen, bool create) {
 void Navigator::Show(Screen screen) {
     if (ended_) return;
     QWidget* w = window(screen, true);
+    // A window minimised before it was left would come back as an icon only.
+    if (w->isMinimized()) w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
     w->show();
     w->raise();
     w->activateWindow();

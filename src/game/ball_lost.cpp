@@ -21,9 +21,13 @@ void frmGame::CheckBallLost() {
     // Whether this was the last life is the lost-game check's to decide, at the
     // end of this tick.
     lblLives.Caption = NumberToCaption(CaptionToNumber(lblLives.Caption) - 1);
+    PaddleSpeed = 0;
+    ParkBall();
+}
+
+void frmGame::ParkBall() {
     BallSpeedX = 0;
     BallSpeedY = 0;
-    PaddleSpeed = 0;
     shpBall.Left = kParkedLeft;
     shpBall.Top = kParkedTop;
     lblMessage.Visible = true;

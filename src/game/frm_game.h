@@ -98,6 +98,14 @@ public:
 
 private:
     void CheckGameLost();
+    // The points read 6900: the win sequence is under way.
+    bool Winning() const;
+    // Stops the ball where a lost ball waits for its serve, above the bottom
+    // paddle, and shows the start message.
+    void ParkBall();
+    // A fresh game waiting for its serve, then the start menu: every way out of
+    // the game screen but Exit.
+    void LeaveGame();
 
     Toolkit& toolkit_;
     // A tick that opened a message box is still running; nested ticks do nothing.

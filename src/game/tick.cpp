@@ -32,9 +32,7 @@ void frmGame::Timer1_Timer() {
 void frmGame::CheckGameLost() {
     if (CaptionToNumberStrict(lblLives.Caption) != 0) return;
     toolkit_.MsgBox(" Game Over!!", " You Lose!", MsgBoxIcon::Critical);
-    ResetGame();
-    toolkit_.Show(Screen::Start);
-    toolkit_.Hide(Screen::Game);
+    LeaveGame();
 }
 
 }  // namespace crumbleton

@@ -13,17 +13,17 @@ constexpr float kFaceGrowth = 10;      // twips per tick
 
 }  // namespace
 
+bool frmGame::Winning() const { return CaptionToNumberStrict(lblPoints.Caption) == kAllPoints; }
+
 void frmGame::CheckWin() {
-    if (CaptionToNumberStrict(lblPoints.Caption) != kAllPoints) return;
+    if (!Winning()) return;
     // Every tick of the sequence, so that a serve in between cannot move the ball.
     BallSpeedY = 0;
     BallSpeedX = 0;
     GrowFace();
     if (imgFace.Width >= kFaceFullSize && imgFace.Height >= kFaceFullSize) {
         toolkit_.MsgBox(" congratulations, You Win!!", " Winner", MsgBoxIcon::None);
-        ResetGame();
-        toolkit_.Show(Screen::Start);
-        toolkit_.Hide(Screen::Game);
+        LeaveGame();
     }
 }
 

@@ -3,6 +3,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <type_traits>
 #include <variant>
 
@@ -86,6 +87,11 @@ void GameView::refresh() {
     if (!dirty.isEmpty()) update(dirty);
 }
 
+void GameView::setPaused(bool paused) {
+    paused_ = paused;
+    update();
+}
+
 void GameView::paintEvent(QPaintEvent* event) {
     if (!paintObserver_) return paint(event);
     using Clock = std::chrono::steady_clock;
@@ -107,6 +113,25 @@ void GameView::paint(QPaintEvent* event) {
             },
             control);
     }
+    if (paused_) drawPaused(painter);
+}
+
+void GameView::drawPaused(QPainter& painter) {
+    // A band across the middle of the field, dimming what lies under it.
+    const QRectF field = PixelRect(game_.shpField, devicePixelRatioF());
+    const qreal bandHeight = field.height() / 6;
+    const QRectF band(field.left(), field.center().y() - bandHeight / 2, field.width(), bandHeight);
+    painter.fillRect(band, QColor(0, 0, 0, 170));
+    QFont font = ToQFont({"MS Sans Serif", 24, true, false});
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    const QRectF title = band.adjusted(0, 0, 0, -bandHeight * 0.35);
+    painter.drawText(title, Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("Paused"));
+    font.setPixelSize(std::max(1, font.pixelSize() / 2));
+    font.setBold(false);
+    painter.setFont(font);
+    painter.drawText(band.adjusted(0, bandHeight * 0.68, 0, 0), Qt::AlignHCenter | Qt::AlignTop,
+                     QStringLiteral("P, Pause or Space to play on"));
 }
 
 void GameView::draw(QPainter& painter, const Shape& shape) {

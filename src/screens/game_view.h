@@ -24,6 +24,9 @@ public:
     // their old and their new places; the rest of the screen stays as drawn.
     void refresh();
 
+    // Shows "Paused" over the scene, or takes it away.
+    void setPaused(bool paused);
+
     // Called after every paint with its duration and the region it painted (logical
     // pixels); for measuring programs. Nothing is timed while none is set.
     using PaintObserver = std::function<void(std::chrono::nanoseconds, const QRegion&)>;
@@ -38,6 +41,7 @@ private:
     void draw(QPainter& painter, const Image& image);
 
     void paint(QPaintEvent* event);
+    void drawPaused(QPainter& painter);
     void remember();
 
     using Drawn = std::variant<Shape, Label, Image>;
@@ -50,6 +54,7 @@ private:
     Colour drawnBackColor_ = 0;
     PictureCache pictures_;
     PaintObserver paintObserver_;
+    bool paused_ = false;
 };
 
 }  // namespace crumbleton

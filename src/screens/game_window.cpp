@@ -55,6 +55,7 @@ bool IsGameKey(int code) { return IsArrow(code) || code == vbKeySpace; }
 }  // namespace
 
 GameWindow::GameWindow(Toolkit& toolkit, QWidget* parent) : QMainWindow(parent), game_(toolkit) {
+    setObjectName("frmGame");
     setWindowTitle(QString::fromStdString(game_.Caption));
     view_ = new GameView(game_, this);
     setCentralWidget(view_);
@@ -89,7 +90,38 @@ GameWindow::GameWindow(Toolkit& toolkit, QWidget* parent) : QMainWindow(parent),
 
 GameWindow::~GameWindow() { qApp->removeEventFilter(this); }
 
-void GameWindow::stopTicking() { timer_.stop(); }
+void GameWindow::stopTicking() {
+    ticking_ = false;
+    timer_.stop();
+}
+
+void GameWindow::setPaused(bool paused) {
+    if (paused == paused_) return;
+    paused_ = paused;
+    if (paused_) {
+        // Paddles still on resume, whatever was held: the key's repeat restarts them.
+        releaseHeldArrows();
+        timer_.stop();
+    } else if (ticking_) {
+        timer_.start(kTickPeriod);
+    }
+    view_->setPaused(paused_);
+}
+
+bool GameWindow::pauseKey(const QKeyEvent& key) {
+    if (key.type() != QEvent::KeyPress || key.isAutoRepeat()) return false;
+    // With Alt or Ctrl, P is not the pause: menus may use it.
+    if (key.modifiers() & (Qt::AltModifier | Qt::ControlModifier)) return false;
+    if (key.key() == Qt::Key_P || key.key() == Qt::Key_Pause) {
+        setPaused(!paused_);
+        return true;
+    }
+    if (paused_ && key.key() == Qt::Key_Space) {
+        setPaused(false);
+        return true;
+    }
+    return false;
+}
 
 void GameWindow::tick() {
     game_.Timer1_Timer();
@@ -101,11 +133,23 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
     const auto type = event->type();
     if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (widget == nullptr || widget->window() != this) return false;
+    if (widget == nullptr) return false;
 
     auto* key = static_cast<QKeyEvent*>(event);
+    if (widget->window() == this && pauseKey(*key)) return true;
     const std::optional<int> code = GameKeyCode(key->key());
     if (!code) return false;
+    if (widget->window() != this) {
+        // An arrow held in the game may be let go while a menu, a message box or
+        // another window has the keyboard; the game must still see it go.
+        if (type == QEvent::KeyRelease && !key->isAutoRepeat() && heldArrows_.erase(*code) > 0) {
+            game_.Form_KeyUp(*code, ShiftState(key->modifiers()));
+            view_->refresh();
+        }
+        return false;
+    }
+    // Paused, the game takes no key; the others still reach the window and its menu.
+    if (paused_) return IsGameKey(*code);
     const int shift = ShiftState(key->modifiers());
     if (type == QEvent::KeyPress) {
         // Auto-repeated presses are real key-downs to the game: they restart
@@ -130,12 +174,21 @@ void GameWindow::releaseHeldArrows() {
 }
 
 void GameWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) releaseHeldArrows();
+    // A ball in flight waits for a player who has turned to another window.
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
+        releaseHeldArrows();
+        if (isVisible() && ballInFlight()) setPaused(true);
+    } else if (event->type() == QEvent::WindowStateChange && isMinimized() && ballInFlight()) {
+        setPaused(true);
+    }
     QMainWindow::changeEvent(event);
 }
 
 void GameWindow::hideEvent(QHideEvent* event) {
     releaseHeldArrows();
+    // Left for another screen (not minimised): the game left behind waits for its
+    // serve, and the hidden screen's tick must run on.
+    if (!event->spontaneous()) setPaused(false);
     QMainWindow::hideEvent(event);
 }
 

@@ -29,6 +29,12 @@ public:
     GameView* view() const { return view_; }
     // Stops the frame tick for good: the program is ending.
     void stopTicking();
+
+    // A paused game runs no tick and takes no arrow or space until resumed (P,
+    // Pause or space). The pause is the window's, not the game's: the rules never
+    // see it, and leaving the screen ends it.
+    bool paused() const { return paused_; }
+    void setPaused(bool paused);
     // Called after every tick of the timer; for measuring programs.
     void setTickObserver(std::function<void()> observer) { tickObserver_ = std::move(observer); }
 
@@ -42,10 +48,15 @@ protected:
 private:
     void tick();
     void releaseHeldArrows();
+    bool ballInFlight() const { return game_.BallSpeedX != 0 || game_.BallSpeedY != 0; }
+    // P or Pause toggles, and while paused space resumes; true if the key was the pause's.
+    bool pauseKey(const QKeyEvent& key);
 
     frmGame game_;
     GameView* view_ = nullptr;
     QTimer timer_;
+    bool ticking_ = true;  // false once the program ends
+    bool paused_ = false;
     std::set<int> heldArrows_;  // game key codes of arrows down now
     std::function<void()> tickObserver_;
 };

@@ -1,6 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "fake_toolkit.h"
 #include "frm_game.h"
 #include "power_up_helpers.h"
@@ -124,8 +126,81 @@ TEST_F(ResetTest, MenuResetsThenGoesToTheStartScreen) {
     EXPECT_EQ(g.lblLives.Caption, "3");
     // The reset's new roll comes before the screens change.
     EXPECT_THAT(toolkit.calls, ElementsAre("Randomize", "Show Start", "Hide Game"));
-    // The ball flies on, on the hidden screen.
-    EXPECT_EQ(g.BallSpeedX, -50);
+}
+
+// However a game ends or is left, the next one waits on the bottom paddle for
+// its serve, as after a lost ball, and nothing scores or is lost before it.
+TEST_F(ResetTest, EveryWayOutOfAGameLeavesTheNextWaitingForTheServe) {
+    // The ball stopped by the win among the bricks, or in flight beside them.
+    const auto inTheBricks = [](frmGame& g, std::int16_t speedX, std::int16_t speedY) {
+        g.shpBall.Left = 3000, g.shpBall.Top = 4400;
+        g.BallSpeedX = speedX, g.BallSpeedY = speedY;
+        g.lblMessage.Visible = false;
+    };
+    const auto winning = [](frmGame& g) {
+        g.lblPoints.Caption = "6900";
+        for (Shape& brick : g.Brick) brick.Visible = false;
+    };
+    struct Case {
+        const char* what;
+        std::function<void(frmGame&)> play;
+    };
+    const Case cases[] = {
+        {"a won game",
+         [&](frmGame& g) {
+             inTheBricks(g, 50, -50);
+             winning(g);
+             for (int tick = 0; tick < 192; ++tick) g.Timer1_Timer();
+         }},
+        {"Reset while the face grows",
+         [&](frmGame& g) {
+             inTheBricks(g, 50, -50);
+             winning(g);
+             for (int tick = 0; tick < 50; ++tick) g.Timer1_Timer();
+             g.mnuFileReset_Click();
+         }},
+        {"Menu in a rally",
+         [&](frmGame& g) {
+             inTheBricks(g, -50, 50);
+             g.PaddleSpeed = 105;
+             g.mnuFileMenu_Click();
+         }},
+        {"Menu while the face grows",
+         [&](frmGame& g) {
+             inTheBricks(g, 50, -50);
+             winning(g);
+             for (int tick = 0; tick < 50; ++tick) g.Timer1_Timer();
+             g.mnuFileMenu_Click();
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::FakeToolkit toolkit;
+        frmGame game{toolkit};
+        c.play(game);
+
+        EXPECT_EQ(game.BallSpeedX, 0);
+        EXPECT_EQ(game.BallSpeedY, 0);
+        EXPECT_EQ(game.shpBall.Top, 8520);
+        EXPECT_TRUE(game.lblMessage.Visible);
+        EXPECT_EQ(game.lblPoints.Caption, "0");
+        // Left alone, even on a hidden screen, the game stays as it was left.
+        const Shape ball = game.shpBall;
+        const float paddleLeft = game.shpPaddle[0].Left;
+        for (int tick = 0; tick < 500; ++tick) game.Timer1_Timer();
+        EXPECT_EQ(game.shpPaddle[0].Left, paddleLeft);
+        EXPECT_EQ(game.shpBall.Top, ball.Top);
+        EXPECT_EQ(game.shpBall.Left, game.shpPaddle[0].Left + game.shpPaddle[0].Width / 2);
+        EXPECT_EQ(game.lblLives.Caption, "3");
+        EXPECT_EQ(game.lblPoints.Caption, "0");
+        // The paddles sweep the whole field: a ball left among the bricks would strike them.
+        for (std::int16_t speed : {-105, 105, -105}) {
+            game.PaddleSpeed = speed;
+            for (int tick = 0; tick < 90; ++tick) game.Timer1_Timer();
+        }
+        EXPECT_EQ(game.lblPoints.Caption, "0");
+        EXPECT_EQ(game.lblLives.Caption, "3");
+    }
 }
 
 TEST_F(ResetTest, ExitEndsWithoutResetting) {

@@ -97,7 +97,13 @@ class Soak {
 public:
     explicit Soak(std::uint64_t seed) : random_(seed) {
         toolkit_.whileMessageOpen = [this] { messageOpened(); };
-        toolkit_.onStartShown = [this] { checkFresh("after the reset that precedes the start screen"); };
+        toolkit_.onStartShown = [this] {
+            checkFresh("after the reset that precedes the start screen");
+            // Left behind, the game waits for the player's return and serve.
+            if (game_.BallSpeedX != 0 || game_.BallSpeedY != 0 || game_.shpBall.Top != 8520 ||
+                !game_.lblMessage.Visible || game_.PaddleSpeed != 0)
+                fail("the next game does not wait for its serve");
+        };
         // The game window delivers the release of an arrow held as it hides.
         toolkit_.onGameHidden = [this] {
             if (held_ != 0) keyUp(std::exchange(held_, 0));

@@ -78,6 +78,14 @@ TEST_F(EndingTest, ExitEndsTheProgramWhileTheBallMoves) {
     ExpectEnded();
 }
 
+TEST_F(EndingTest, ExitEndsThePausedProgram) {
+    StartGame();
+    QTest::keyClick(navigator.gameWindow(), Qt::Key_P);
+    ASSERT_TRUE(navigator.gameWindow()->paused());
+    EXPECT_EQ(RunUntilEnd([&] { ChooseMenuItem(navigator.gameWindow(), "E&xit"); }), 0);
+    ExpectEnded();
+}
+
 TEST_F(EndingTest, EndGameEndsTheProgramWhileTheGameTicksHidden) {
     StartGame();
     ChooseMenuItem(navigator.gameWindow(), "&Menu");

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <functional>
 
 #include "desktop.h"
 #include "game_view.h"
@@ -137,6 +139,54 @@ TEST_F(GameWindowTest, AutoRepeatReleasesAreNotKeyUps) {
     EXPECT_EQ(g.PaddleSpeed, 105);
     QTest::keyRelease(window, Qt::Key_Right);
     EXPECT_EQ(g.PaddleSpeed, 0);
+}
+
+// Held in the game, let go while another widget has the keyboard: the File menu
+// opened meanwhile, a message box, another window of the game.
+TEST_F(GameWindowTest, AnArrowLetGoAnywhereStopsThePaddles) {
+    frmGame& g = window->game();
+    QMenu* file = window->menuBar()->actions().at(0)->menu();
+    QMessageBox box(QMessageBox::NoIcon, "box", "text", QMessageBox::Ok);
+    navigator.Show(Screen::Instructions);
+    QWidget* instructions = navigator.instructionsWindow();
+    window->activateWindow();
+    struct Case {
+        const char* where;
+        std::function<QWidget*()> open;
+    };
+    const Case cases[] = {
+        {"File menu opened by its access key",
+         [&]() -> QWidget* {
+             QTest::keyClick(window, Qt::Key_F, Qt::AltModifier);
+             return file;
+         }},
+        {"message box",
+         [&]() -> QWidget* {
+             box.show();
+             return &box;
+         }},
+        {"instructions", [&]() -> QWidget* { return instructions; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.where);
+        QTest::keyPress(window, Qt::Key_Right);
+        ASSERT_EQ(g.PaddleSpeed, 105);
+        QWidget* elsewhere = c.open();
+        ASSERT_TRUE(elsewhere->isVisible());
+        QTest::keyRelease(elsewhere, Qt::Key_Right);
+        EXPECT_EQ(g.PaddleSpeed, 0);
+        elsewhere->hide();
+
+        const float left = g.shpPaddle[0].Left;
+        g.Timer1_Timer();
+        EXPECT_EQ(g.shpPaddle[0].Left, left);
+    }
+    // A release of an arrow the game never saw pressed changes nothing.
+    QTest::keyPress(window, Qt::Key_Left);
+    QTest::keyPress(instructions, Qt::Key_Right);
+    QTest::keyRelease(instructions, Qt::Key_Right);
+    EXPECT_EQ(g.PaddleSpeed, -105);
+    QTest::keyRelease(window, Qt::Key_Left);
 }
 
 TEST_F(GameWindowTest, HidingTheWindowReleasesAHeldArrow) {

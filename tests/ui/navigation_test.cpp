@@ -231,17 +231,82 @@ TEST_F(NavigationTest, TheMenuComesBackAsItWasLeftWithStartGameFocused) {
     }
 }
 
-TEST_F(NavigationTest, StartingAgainAfterTheMenuShowsAFreshGame) {
-    Click(start(), "Command1");
-    frmGame& g = game()->game();
-    g.lblLives.Caption = "1";
-    g.lblPoints.Caption = "2400";
-    g.Brick[5].Visible = false;
-    ChooseMenuItem(game(), "&Menu");
-    Click(start(), "Command1");
-    EXPECT_EQ(g.lblLives.Caption, "3");
-    EXPECT_EQ(g.lblPoints.Caption, "0");
-    EXPECT_TRUE(g.Brick[5].Visible);
+TEST_F(NavigationTest, StartingAgainAfterLeavingMidRallyShowsAFreshGame) {
+    const std::function<void(GameWindow*)> leave[] = {
+        [](GameWindow* game) { ChooseMenuItem(game, "&Menu"); },
+        [](GameWindow* game) { game->close(); },
+    };
+    for (const auto& leaveTheGame : leave) {
+        Program t;
+        Click(t.start(), "Command1");
+        frmGame& g = t.game()->game();
+        g.lblLives.Caption = "1";
+        g.lblPoints.Caption = "2400";
+        g.Brick[5].Visible = false;
+        // Served, heading for the top edge past the top paddle.
+        QTest::keyClick(t.game(), Qt::Key_Space);
+        g.BallSpeedY = -50;
+        leaveTheGame(t.game());
+        // Long enough for a ball in flight to be lost at either edge.
+        QTest::qWait(40 * kTickPeriod.count());
+        Click(t.start(), "Command1");
+        EXPECT_EQ(g.lblLives.Caption, "3");
+        EXPECT_EQ(g.lblPoints.Caption, "0");
+        EXPECT_TRUE(g.Brick[5].Visible);
+        EXPECT_EQ(g.BallSpeedX, 0);
+        EXPECT_EQ(g.BallSpeedY, 0);
+        EXPECT_TRUE(g.lblMessage.Visible);
+    }
+}
+
+// Minimised, then closed from the taskbar or ended behind the player's back: the
+// way back in brings the window on view again.
+TEST_F(NavigationTest, AMinimisedScreenComesBackOnView) {
+    using Step = std::function<void(Program&)>;
+    struct Case {
+        const char* name;
+        Step reach;
+        std::function<QWidget*(Program&)> screen;
+        Step leave, back;
+    };
+    const Step startGame = [](Program& t) { Click(t.start(), "Command1"); };
+    const Step toInstructions = [](Program& t) { Click(t.start(), "cmdInstructions"); };
+    const Step toColours = [](Program& t) {
+        Click(t.start(), "cmdOptions");
+        Click(t.start(), "cmdColours");
+    };
+    const Step close = [](Program&) {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w->isMinimized()) w->close();
+    };
+    const Case cases[] = {
+        {"game closed", startGame, [](Program& t) -> QWidget* { return t.game(); }, close, startGame},
+        {"game lost", startGame, [](Program& t) -> QWidget* { return t.game(); },
+         [](Program& t) {
+             MessageBoxCloser closer;
+             t.game()->game().lblLives.Caption = "0";
+             ASSERT_TRUE(QTest::qWaitFor([&] { return t.start()->isVisible(); }));
+         },
+         startGame},
+        {"instructions closed", toInstructions, [](Program& t) -> QWidget* { return t.instructions(); },
+         close, toInstructions},
+        {"colours closed", toColours, [](Program& t) -> QWidget* { return t.colours(); }, close,
+         [](Program& t) { Click(t.start(), "cmdColours"); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Program t;
+        c.reach(t);
+        QWidget* screen = c.screen(t);
+        screen->showMinimized();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return screen->isMinimized(); }));
+        c.leave(t);
+        ASSERT_TRUE(t.start()->isVisible());
+        c.back(t);
+        EXPECT_TRUE(screen->isVisible());
+        EXPECT_FALSE(screen->isMinimized());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(screen));
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
-// A storm of what a player can give the program: key presses and releases,
-// clicks on every button, the game menu's commands and window commands (close,
-// minimise, restore, activate) across all four screens, seeded and bounded.
+// A storm of what a player can give the program: key presses and releases (held
+// across menus, boxes and windows), clicks on every button, the game menu's
+// commands and window commands (close, minimise, restore, activate) across all
+// four screens, seeded and bounded.
 // After every event the program must be in a state a player can use. A failure
 // names the seed and the event; replay it, or run longer, with
 //   CRUMBLETON_STORM_SEED=<seed> CRUMBLETON_STORM_EVENTS=<events> ui_tests --gtest_filter='Storm*'
@@ -24,6 +25,7 @@
 #include <iostream>
 #include <memory>
 #include <random>
+#include <set>
 #include <sstream>
 #include <string>
 
@@ -44,10 +46,10 @@ std::uint64_t EnvNumber(const char* name, std::uint64_t fallback) {
     return value != nullptr && *value != '\0' ? std::strtoull(value, nullptr, 10) : fallback;
 }
 
-constexpr std::array<Qt::Key, 16> kKeys{Qt::Key_Left, Qt::Key_Right,  Qt::Key_Space,  Qt::Key_Up,
-                                        Qt::Key_Down, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Tab,
-                                        Qt::Key_F,    Qt::Key_R,      Qt::Key_M,      Qt::Key_X,
-                                        Qt::Key_S,    Qt::Key_E,      Qt::Key_B,      Qt::Key_A};
+constexpr std::array kKeys{Qt::Key_Left,   Qt::Key_Right,  Qt::Key_Space, Qt::Key_Up, Qt::Key_Down,
+                           Qt::Key_Return, Qt::Key_Escape, Qt::Key_Tab,   Qt::Key_F,  Qt::Key_R,
+                           Qt::Key_M,      Qt::Key_X,      Qt::Key_S,     Qt::Key_E,  Qt::Key_B,
+                           Qt::Key_A,      Qt::Key_P,      Qt::Key_Pause};
 
 QList<QMessageBox*> VisibleMessageBoxes() {
     QList<QMessageBox*> boxes;
@@ -99,6 +101,8 @@ private:
         ticks_ = ticksAtCheck_ = 0;
         timeSinceTickCheck_.invalidate();
         observed_ = nullptr;
+        held_.clear();
+        minimisedByPlayer_.clear();
     }
 
     QList<QWidget*> screens() const {
@@ -117,11 +121,15 @@ private:
         const bool repeat = chance(0.2);
         if (type == QEvent::KeyPress) {
             QTest::sendKeyEvent(QTest::Press, target, k, QString(), modifiers);
+            if (k == Qt::Key_Left || k == Qt::Key_Right) held_.insert(k);
         } else {
             QKeyEvent release(QEvent::KeyRelease, k, modifiers, QString(), repeat);
             QApplication::sendEvent(target, &release);
+            if (!repeat) held_.erase(k);
         }
     }
+
+    Qt::Key anArrow() { return chance(0.5) ? Qt::Key_Left : Qt::Key_Right; }
 
     void act() {
         if (QWidget* popup = QApplication::activePopupWidget()) {
@@ -129,8 +137,17 @@ private:
             static constexpr std::array<Qt::Key, 7> kMenuKeys{Qt::Key_Up,     Qt::Key_Down, Qt::Key_Return,
                                                               Qt::Key_Escape, Qt::Key_R,    Qt::Key_M,
                                                               Qt::Key_Escape};
-            QTest::keyClick(popup,
-                            kMenuKeys[static_cast<std::size_t>(pick(static_cast<int>(kMenuKeys.size())))]);
+            // An arrow held when the menu opened may be let go while it is open.
+            if (!held_.empty() && chance(0.5)) {
+                const Qt::Key arrow = *held_.begin();
+                QTest::keyRelease(popup, arrow);
+                held_.erase(arrow);
+            } else if (chance(0.2)) {
+                key(popup, anArrow());
+            } else {
+                QTest::keyClick(
+                    popup, kMenuKeys[static_cast<std::size_t>(pick(static_cast<int>(kMenuKeys.size())))]);
+            }
             afterEnd();
             return;
         }
@@ -143,16 +160,28 @@ private:
             key(target, kKeys[static_cast<std::size_t>(pick(static_cast<int>(kKeys.size())))]);
         } else if (what < 80) {
             clickAButton(window);
-        } else if (what < 88) {
+        } else if (what < 85) {
             if (window == program_->gameWindow()) chooseMenuItem(program_->gameWindow());
+        } else if (what < 88) {
+            // Opens the File menu with the mouse, often with an arrow held.
+            if (window != program_->gameWindow()) return;
+            if (chance(0.7)) {
+                const Qt::Key arrow = anArrow();
+                QTest::keyPress(window, arrow);
+                held_.insert(arrow);
+            }
+            QMenuBar* bar = program_->gameWindow()->menuBar();
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(bar->actions().at(0)).center());
         } else if (what < 92) {
             // Closing the start menu ends the program, as "End Game" does.
             if (window == program_->startWindow() && !chance(0.1)) return;
             window->close();
         } else if (what < 95) {
             window->showMinimized();
+            minimisedByPlayer_.insert(window);
         } else if (what < 97) {
             window->showNormal();
+            minimisedByPlayer_.erase(window);
         } else {
             window->activateWindow();
         }
@@ -249,26 +278,53 @@ private:
     void check() {
         if (!failure_.empty()) return;
         if (program_->ended()) return afterEnd();
-        if (screens().isEmpty() && VisibleMessageBoxes().isEmpty()) return fail("no window on view");
         if (VisibleMessageBoxes().size() > 1) return fail("two message boxes at once");
+        checkOnView();
 
         GameWindow* window = program_->gameWindow();
         if (window == nullptr) return;
         const frmGame& game = window->game();
+        if (held_.empty() && game.PaddleSpeed != 0) return fail("the paddles move with no arrow held");
         const double lives = CaptionToNumberStrict(game.lblLives.Caption);
         const double points = CaptionToNumberStrict(game.lblPoints.Caption);
         if (!(lives >= 0) || !(points >= 0 && points <= 6900))
             return fail("lives " + game.lblLives.Caption + ", points " + game.lblPoints.Caption);
         // Keys given to the other screens never reach the game.
         if (!window->isVisible() && game.PaddleSpeed != 0) return fail("the paddles move on a hidden screen");
-        if (timeSinceTickCheck_.isValid() && timeSinceTickCheck_.elapsed() > 200) {
+        // A paused game runs no tick, by design.
+        if (window->paused()) {
+            timeSinceTickCheck_.invalidate();
+        } else if (timeSinceTickCheck_.isValid() && timeSinceTickCheck_.elapsed() > 200) {
             if (ticks_ == ticksAtCheck_) return fail("the game stopped ticking");
             ticksAtCheck_ = ticks_;
             timeSinceTickCheck_.restart();
         } else if (!timeSinceTickCheck_.isValid()) {
+            ticksAtCheck_ = ticks_;
             timeSinceTickCheck_.start();
         }
         if (chance(0.1)) checkScreenShowsTheGame(window);
+    }
+
+    // A minimised window is not on view. Only the player minimises one: a window the
+    // program brings up comes restored, and something is always on view unless the
+    // player minimised it.
+    void checkOnView() {
+        bool onView = !VisibleMessageBoxes().isEmpty(), minimisedByPlayer = false;
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{program_->startWindow(), program_->instructionsWindow(),
+                                             program_->colourWindow(), program_->gameWindow()}) {
+            if (w == nullptr) continue;
+            if (!w->isVisible()) {
+                minimisedByPlayer_.erase(w);
+            } else if (!w->isMinimized()) {
+                onView = true;
+            } else if (minimisedByPlayer_.count(w) > 0) {
+                minimisedByPlayer = true;
+            } else {
+                return fail("a window came up minimised: " + w->objectName().toStdString());
+            }
+        }
+        if (!onView && !minimisedByPlayer) fail("no window on view");
     }
 
     // The screen, painted a piece at a time, shows what one full paint of the model shows.
@@ -305,6 +361,8 @@ private:
     std::string failure_;
     int ticks_ = 0, ticksAtCheck_ = 0;
     QElapsedTimer timeSinceTickCheck_;
+    std::set<Qt::Key> held_;  // arrows pressed and not yet let go
+    std::set<QWidget*> minimisedByPlayer_;
 };
 
 TEST(StormTest, EveryKeyClickAndWindowCommandLeavesAProgramToUse) {
