@@ -42,6 +42,8 @@ cleanup() {
     exit "$status"
 }
 trap cleanup EXIT
+# Stopped from outside (a test's time-out), it still stops weston and the program.
+trap 'exit 143' TERM INT
 fail() {
     echo "FAIL: $*" >&2
     exit 1
