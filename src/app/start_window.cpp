@@ -14,26 +14,25 @@ StartWindow::StartWindow(Toolkit& toolkit, QWidget* parent) : QWidget(parent), t
     setObjectName("frmStart");
     setWindowTitle("Crumbletons!");
     UseButtonFaceBackground(this);
-    PlaceWindow(this, TwipsRect(4950, 4170, 7950, 5880));
+    layout_ = new FormLayout(this, QRectF(4950, 4170, 7950, 5880), true);
 
-    lblBrick = MakeLabel(this, "lblBrick", "Crumbletons", TwipsRect(2160, 1200, 4215, 855),
+    lblBrick = MakeLabel(*layout_, this, "lblBrick", "Crumbletons", {2160, 1200, 4215, 855},
                          Font{"MS Sans Serif", 33, false, true});
-    Command1 = MakeButton(this, "Command1", "Start Game!", TwipsRect(2880, 2640, 2535, 615),
+    Command1 = MakeButton(this, "Command1", "Start Game!", {2880, 2640, 2535, 615},
                           Font{"MS Sans Serif", 13.5f, true, false}, &StartWindow::Command1_Click);
-    cmdInstructions = MakeButton(this, "cmdInstructions", "Instructions", TwipsRect(3000, 3360, 2295, 495),
+    cmdInstructions = MakeButton(this, "cmdInstructions", "Instructions", {3000, 3360, 2295, 495},
                                  Font{"MS Sans Serif", 12, true, false}, &StartWindow::cmdInstructions_Click);
-    cmdOptions = MakeButton(this, "cmdOptions", "Options", TwipsRect(3120, 3960, 2055, 495),
+    cmdOptions = MakeButton(this, "cmdOptions", "Options", {3120, 3960, 2055, 495},
                             Font{"MS Sans Serif", 12, true, false}, &StartWindow::cmdOptions_Click);
-    cmdEnd = MakeButton(this, "cmdEnd", "End Game", TwipsRect(3360, 4560, 1575, 375),
+    cmdEnd = MakeButton(this, "cmdEnd", "End Game", {3360, 4560, 1575, 375},
                         Font{"MS Sans Serif", 9.75f, true, false}, &StartWindow::cmdEnd_Click);
 
-    frmOptions = new QGroupBox("Options", this);
-    frmOptions->setObjectName("frmOptions");
-    frmOptions->setGeometry(TwipsRect(120, 2520, 1935, 2055));
-    frmOptions->setFont(ToQFont(Font{"MS Sans Serif", 12, true, true}));
+    frmOptions = layout_->add(new QGroupBox("Options", this), "frmOptions", {120, 2520, 1935, 2055},
+                              Font{"MS Sans Serif", 12, true, true});
     frmOptions->hide();
-    cmdColours = MakeButton(frmOptions, "cmdColours", "Colours", TwipsRect(120, 720, 1575, 495),
+    cmdColours = MakeButton(frmOptions, "cmdColours", "Colours", {120, 720, 1575, 495},
                             Font{"Garamond", 12, true, false}, &StartWindow::cmdColours_Click);
+    layout_->fit();
 
     setTabOrder(Command1, cmdEnd);
     setTabOrder(cmdEnd, cmdOptions);
@@ -42,12 +41,8 @@ StartWindow::StartWindow(Toolkit& toolkit, QWidget* parent) : QWidget(parent), t
 }
 
 QPushButton* StartWindow::MakeButton(QWidget* parent, const char* name, const QString& caption,
-                                     const QRect& geometry, const Font& font,
-                                     void (StartWindow::*handler)()) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    button->setFont(ToQFont(font));
+                                     const QRectF& twips, const Font& font, void (StartWindow::*handler)()) {
+    auto* button = layout_->add(new QPushButton(caption, parent), name, twips, font);
     // Enter presses the button that has the focus, as on the desktop the menu was made for.
     button->setAutoDefault(true);
     connect(button, &QPushButton::clicked, this, handler);

@@ -13,6 +13,8 @@ class QPushButton;
 
 namespace crumbleton {
 
+class FormLayout;
+
 class StartWindow : public QWidget {
 public:
     explicit StartWindow(Toolkit& toolkit, QWidget* parent = nullptr);
@@ -30,10 +32,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QRect& geometry,
+    QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QRectF& twips,
                             const Font& font, void (StartWindow::*handler)());
 
     Toolkit& toolkit_;
+    FormLayout* layout_ = nullptr;
     QLabel* lblBrick = nullptr;
     QPushButton* Command1 = nullptr;
     QPushButton* cmdInstructions = nullptr;

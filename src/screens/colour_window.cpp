@@ -67,13 +67,9 @@ protected:
 
 const Font kFrameFont{"Californian FB", 14.25f, true, false};
 
-QGroupBox* MakeFrame(QWidget* parent, const char* name, const char* caption, const QRect& geometry,
-                     const Font& font) {
-    auto* frame = new QGroupBox(caption, parent);
-    frame->setObjectName(name);
-    frame->setGeometry(geometry);
-    frame->setFont(ToQFont(font));
-    return frame;
+QGroupBox* MakeFrame(FormLayout& layout, QWidget* parent, const char* name, const char* caption,
+                     const QRectF& twips, const Font& font) {
+    return layout.add(new QGroupBox(caption, parent), name, twips, font);
 }
 
 }  // namespace
@@ -82,34 +78,28 @@ ColourWindow::ColourWindow(Toolkit& toolkit, QWidget* parent) : QWidget(parent),
     setObjectName("frmColor");
     setWindowTitle("Crumbleton");
     UseButtonFaceBackground(this);
-    PlaceWindow(this, TwipsRect(4950, 2310, 7605, 5715));
+    auto* layout = new FormLayout(this, QRectF(4950, 2310, 7605, 5715), true);
 
-    fraColours = MakeFrame(this, "fraColours", "Colours", TwipsRect(120, 0, 7455, 4335),
+    fraColours = MakeFrame(*layout, this, "fraColours", "Colours", {120, 0, 7455, 4335},
                            Font{"MS Sans Serif", 12, true, true});
     const std::array<QGroupBox*, 3> groups{
-        MakeFrame(fraColours, "frmBall", "Ball Colour", TwipsRect(360, 480, 3255, 1815), kFrameFont),
-        MakeFrame(fraColours, "frmPaddles", "Paddle Colour", TwipsRect(3840, 480, 3255, 1815), kFrameFont),
-        MakeFrame(fraColours, "fraBackGround", "Background Colour", TwipsRect(360, 2520, 6735, 1695),
+        MakeFrame(*layout, fraColours, "frmBall", "Ball Colour", {360, 480, 3255, 1815}, kFrameFont),
+        MakeFrame(*layout, fraColours, "frmPaddles", "Paddle Colour", {3840, 480, 3255, 1815}, kFrameFont),
+        MakeFrame(*layout, fraColours, "fraBackGround", "Background Colour", {360, 2520, 6735, 1695},
                   kFrameFont),
     };
 
     // The option buttons and "Back" keep the toolkit's default font, not their frame's.
-    const QFont defaultFont = ToQFont(Font{});
     for (const OptionLayout& o : kOptions) {
-        auto* button = new OptionButton(o.caption, groups[static_cast<std::size_t>(o.group)]);
-        button->setObjectName(o.name);
-        button->setGeometry(TwipsRect(o.left, o.top, o.width, o.height));
-        button->setFont(defaultFont);
+        auto* button = layout->add(new OptionButton(o.caption, groups[static_cast<std::size_t>(o.group)]),
+                                   o.name, {o.left, o.top, o.width, o.height}, Font{});
         // Each frame's buttons are siblings, so selecting one clears the others
         // of its frame only; none is selected until the player chooses.
         button->setAutoExclusive(true);
         options_[static_cast<std::size_t>(o.option)] = button;
     }
 
-    cmdBack = new QPushButton("Back", this);
-    cmdBack->setObjectName("cmdBack");
-    cmdBack->setGeometry(TwipsRect(5760, 4800, 1335, 615));
-    cmdBack->setFont(defaultFont);
+    cmdBack = layout->add(new QPushButton("Back", this), "cmdBack", {5760, 4800, 1335, 615}, Font{});
     connect(cmdBack, &QPushButton::clicked, this, &ColourWindow::cmdBack_Click);
 
     std::array<const OptionLayout*, std::size(kOptions)> byTab{};
@@ -122,6 +112,7 @@ ColourWindow::ColourWindow(Toolkit& toolkit, QWidget* parent) : QWidget(parent),
         previous = next;
     }
     setTabOrder(previous, cmdBack);
+    layout->fit();
 }
 
 bool ColourWindow::isSelected(ColourOption o) const { return option(o)->isChecked(); }

@@ -36,14 +36,4 @@ QFont ToQFont(const Font& font) {
     return f;
 }
 
-QRectF TwipsToPixels(float left, float top, float width, float height, qreal devicePixelRatio) {
-    const auto snap = [devicePixelRatio](double twips) {
-        return std::round(twips / kTwipsPerPixel * devicePixelRatio) / devicePixelRatio;
-    };
-    const double x0 = snap(left), y0 = snap(top);
-    const double x1 = snap(static_cast<double>(left) + width);
-    const double y1 = snap(static_cast<double>(top) + height);
-    return QRectF(x0, y0, x1 - x0, y1 - y0);
-}
-
 }  // namespace crumbleton

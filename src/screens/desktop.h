@@ -5,7 +5,6 @@
 #include <QColor>
 #include <QFont>
 #include <QPalette>
-#include <QRectF>
 
 #include "controls.h"
 
@@ -20,14 +19,5 @@ void InstallFontSubstitutes();
 
 QColor ToQColor(Colour colour, const QPalette& palette);
 QFont ToQFont(const Font& font);
-
-// A twips rectangle in logical pixels, each edge snapped to a device pixel so
-// that edges stay sharp at any scale factor.
-QRectF TwipsToPixels(float left, float top, float width, float height, qreal devicePixelRatio);
-
-template <typename Control>
-QRectF PixelRect(const Control& c, qreal devicePixelRatio) {
-    return TwipsToPixels(c.Left, c.Top, c.Width, c.Height, devicePixelRatio);
-}
 
 }  // namespace crumbleton

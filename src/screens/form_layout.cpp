@@ -11,14 +11,18 @@
 #include <cmath>
 
 #include "desktop.h"
+#include "scaled_style.h"
 
 namespace crumbleton {
 
-int TwipsToPx(float twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
+namespace {
 
-QRect TwipsRect(float left, float top, float width, float height) {
-    return QRect(TwipsToPx(left), TwipsToPx(top), TwipsToPx(width), TwipsToPx(height));
+QScreen* ScreenAt(QPoint where) {
+    QScreen* screen = QGuiApplication::screenAt(where);
+    return screen != nullptr ? screen : QGuiApplication::primaryScreen();
 }
+
+}  // namespace
 
 QRect ReachableRect(const QRect& wanted, const QRect& available) {
     const auto axis = [](int start, int size, int freeStart, int freeSize) {
@@ -30,30 +34,32 @@ QRect ReachableRect(const QRect& wanted, const QRect& available) {
                  wanted.height());
 }
 
-void MoveWindow(QWidget* window, const QRect& clientPx) {
-    QScreen* screen = QGuiApplication::screenAt(clientPx.topLeft());
-    if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+QMargins FrameMargins(const QWidget* window) {
+    const QRect outer = window->frameGeometry(), inner = window->geometry();
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    if (!frame.isNull()) return frame;
     // The frame is the window manager's and unknown until the window is shown;
     // allow for a border and a title bar as the style draws them.
-    const QRect outer = window->frameGeometry(), inner = window->geometry();
-    QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-                   outer.bottom() - inner.bottom());
-    if (frame.isNull()) {
-        const int border = window->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
-        frame = QMargins(border, border + window->style()->pixelMetric(QStyle::PM_TitleBarHeight), border,
-                         border);
-    }
-    const QRect placed = ReachableRect(clientPx.marginsAdded(frame), screen->availableGeometry());
+    const int border = window->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+    return QMargins(border, border + window->style()->pixelMetric(QStyle::PM_TitleBarHeight), border, border);
+}
+
+void MoveWindow(QWidget* window, const QRect& clientPx) {
+    const QMargins frame = FrameMargins(window);
+    const QRect placed =
+        ReachableRect(clientPx.marginsAdded(frame), ScreenAt(clientPx.topLeft())->availableGeometry());
     // The geometry of a top-level widget is its client area, without the frame.
     window->setGeometry(placed.marginsRemoved(frame));
 }
 
-void PlaceWindow(QWidget* window, const QRect& clientPx) {
-    MoveWindow(window, clientPx);
-    window->setFixedSize(clientPx.size());
+qreal FittingScale(const QWidget* window, QSize clientPx, QPoint where, int fixedHeight) {
+    const QMargins frame = FrameMargins(window);
+    const QSize room = ScreenAt(where)->availableGeometry().size().shrunkBy(frame) - QSize(0, fixedHeight);
+    const qreal scale = std::min(qreal(room.width()) / clientPx.width(),
+                                 qreal(room.height()) / (clientPx.height() - fixedHeight));
+    return std::clamp(scale, 0.1, 1.0);
 }
-
-void SizeWindow(QWidget* window, const QSize& clientPx) { window->setFixedSize(clientPx); }
 
 void UseButtonFaceBackground(QWidget* window) {
     QPalette palette = window->palette();
@@ -71,18 +77,52 @@ QFont FittingFont(QFont font, const QString& text, const QSize& box, int flags) 
     return font;
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, const QRect& geometry,
+FormLayout::FormLayout(QWidget* window, QRectF client, bool placed)
+    : QObject(window), window_(window), client_(client), placed_(placed) {
+    window_->setFixedSize(scale_.rect(0, 0, client_.width(), client_.height()).size());
+}
+
+void FormLayout::place(const Control& control) const {
+    if (!control.widget) return;
+    const QRectF& t = control.twips;
+    control.widget->setGeometry(scale_.rect(t.x(), t.y(), t.width(), t.height()));
+    if (!control.font) return;
+    QFont font = scale_.font(*control.font);
+    if (auto* label = qobject_cast<QLabel*>(control.widget)) {
+        font = FittingFont(font, label->text(), label->size(), int(label->alignment()) | Qt::TextWordWrap);
+    }
+    control.widget->setFont(font);
+}
+
+void FormLayout::apply(qreal factor) {
+    if (factor == scale_.factor()) return;
+    scale_ = Scale(factor);
+    if (style_ == nullptr) {
+        style_ = new ScaledStyle(factor);
+        connect(window_, &QObject::destroyed, style_, &QObject::deleteLater);
+    }
+    // setStyle reaches only the widget it is given.
+    style_->setFactor(factor);
+    window_->setStyle(style_);
+    for (QWidget* child : window_->findChildren<QWidget*>()) child->setStyle(style_);
+    window_->setFixedSize(scale_.rect(0, 0, client_.width(), client_.height()).size());
+    for (const Control& control : controls_) place(control);
+}
+
+void FormLayout::fit() {
+    const Scale laidOut;
+    const QRect client = laidOut.rect(client_.x(), client_.y(), client_.width(), client_.height());
+    apply(FittingScale(window_, client.size(), client.topLeft()));
+    if (placed_) MoveWindow(window_, QRect(client.topLeft(), window_->size()));
+}
+
+QLabel* MakeLabel(FormLayout& layout, QWidget* parent, const char* name, const QString& caption, QRectF twips,
                   const Font& font, TextAlign alignment) {
     auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    const Qt::Alignment align =
-        (alignment == TextAlign::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;
-    label->setAlignment(align);
+    label->setAlignment((alignment == TextAlign::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
     label->setWordWrap(true);
-    label->setFont(FittingFont(ToQFont(font), caption, geometry.size(), int(align) | Qt::TextWordWrap));
     label->setAutoFillBackground(true);
-    return label;
+    return layout.add(label, name, twips, font);
 }
 
 }  // namespace crumbleton

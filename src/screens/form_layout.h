@@ -1,35 +1,44 @@
 #pragma once
-// Building a window in code from the twips of its layout: 15 twips to a logical
-// pixel, positions of a control inside a frame relative to the frame's corner.
+// Building a window in code from the twips of its layout: positions of a control
+// inside a frame relative to the frame's corner, every control at the window's
+// own scale, which shrinks the whole window where its screen is too small for it.
 
 #include <QFont>
+#include <QObject>
+#include <QPointer>
 #include <QRect>
+#include <QRectF>
 #include <QString>
+#include <optional>
+#include <vector>
 
 #include "controls.h"
+#include "scale.h"
 
 class QLabel;
 class QWidget;
 
 namespace crumbleton {
 
-// Logical pixels, rounded to the nearest.
-int TwipsToPx(float twips);
-QRect TwipsRect(float left, float top, float width, float height);
+class ScaledStyle;
 
 // Where a window whose frame would cover `wanted` goes on a desktop whose free area
 // is `available`: moved as little as lets it lie inside; one larger than the area
 // keeps its top-left corner, and so its title bar, at the area's top-left corner.
 QRect ReachableRect(const QRect& wanted, const QRect& available);
 
+// The frame the window system puts around `window`: known once it is shown,
+// estimated from the style before.
+QMargins FrameMargins(const QWidget* window);
+
 // Puts a top-level window's client area at `clientPx` on the desktop, or as near to
 // it as keeps the window on the screen there (ReachableRect).
 void MoveWindow(QWidget* window, const QRect& clientPx);
 
-// A fixed-size top-level window whose client area covers `clientPx` of the desktop
-// (MoveWindow), or, given only a size, where the window system puts it.
-void PlaceWindow(QWidget* window, const QRect& clientPx);
-void SizeWindow(QWidget* window, const QSize& clientPx);
+// The largest scale, up to 1, at which a window of `clientPx` (logical pixels at the
+// laid-out size) fits with its frame into the free area of the screen at `where`;
+// `fixedHeight` pixels of the client area, such as a menu bar, do not scale.
+qreal FittingScale(const QWidget* window, QSize clientPx, QPoint where, int fixedHeight = 0);
 
 // Gives a window the button-face background of its layout.
 void UseButtonFaceBackground(QWidget* window);
@@ -38,8 +47,47 @@ void UseButtonFaceBackground(QWidget* window);
 // The stand-in fonts run wider than the ones the layout was made for.
 QFont FittingFont(QFont font, const QString& text, const QSize& box, int flags);
 
-// A label of the layout: opaque, word-wrapped and, where needed, shrunk to fit.
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, const QRect& geometry,
+// The controls of one top-level window, each remembered with its twips, so that the
+// whole window can be laid out at any scale. Owned by the window.
+class FormLayout : public QObject {
+public:
+    // `client`: the client area in twips; its corner is the window's place on the
+    // desktop, unless `placed` is false and the window system places the window.
+    FormLayout(QWidget* window, QRectF client, bool placed);
+
+    // Lays out `control` at twips inside its parent, with `font` if given. A
+    // label's font shrinks where needed for its caption to fit.
+    template <typename Widget>
+    Widget* add(Widget* control, const char* name, QRectF twips, std::optional<Font> font = std::nullopt) {
+        control->setObjectName(name);
+        controls_.push_back({control, twips, font});
+        place(controls_.back());
+        return control;
+    }
+
+    // Shrinks the window, if needed, to fit its screen, and puts it in its place.
+    void fit();
+    const Scale& scale() const { return scale_; }
+
+private:
+    struct Control {
+        QPointer<QWidget> widget;
+        QRectF twips;
+        std::optional<Font> font;
+    };
+    void place(const Control& control) const;
+    void apply(qreal factor);
+
+    QWidget* window_;
+    QRectF client_;
+    bool placed_;
+    std::vector<Control> controls_;
+    Scale scale_;
+    ScaledStyle* style_ = nullptr;
+};
+
+// A label of the layout: opaque and word-wrapped; `layout` places it and fits its font.
+QLabel* MakeLabel(FormLayout& layout, QWidget* parent, const char* name, const QString& caption, QRectF twips,
                   const Font& font, TextAlign alignment = TextAlign::Left);
 
 }  // namespace crumbleton

@@ -13,6 +13,7 @@
 
 #include "frm_game.h"
 #include "pictures.h"
+#include "scale.h"
 
 namespace crumbleton {
 
@@ -32,16 +33,26 @@ public:
     using PaintObserver = std::function<void(std::chrono::nanoseconds, const QRegion&)>;
     void setPaintObserver(PaintObserver observer) { paintObserver_ = std::move(observer); }
 
+    // The laid-out size; the view takes any other size it is given.
+    QSize sizeHint() const override;
+    // The scene as large as fits the view, centred: 1 at the laid-out size.
+    Scale sceneScale() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void draw(QPainter& painter, const Shape& shape);
-    void draw(QPainter& painter, const Label& label);
-    void draw(QPainter& painter, const Image& image);
+    struct Mapping {
+        Scale scale;
+        QTransform device;
+    };
+    void draw(QPainter& painter, const Mapping& mapping, const Shape& shape);
+    void draw(QPainter& painter, const Mapping& mapping, const Label& label);
+    void draw(QPainter& painter, const Mapping& mapping, const Image& image);
 
     void paint(QPaintEvent* event);
-    void drawPaused(QPainter& painter);
+    void drawPaused(QPainter& painter, const Mapping& mapping);
     void remember();
 
     using Drawn = std::variant<Shape, Label, Image>;
@@ -49,6 +60,7 @@ private:
         std::tuple_size_v<decltype(std::declval<frmGame>().StackingOrder())>;
 
     const frmGame& game_;
+    const QSize laidOut_;  // logical pixels
     // The controls and the screen's colour as refresh() last saw them, in stacking order.
     std::array<Drawn, kControls> drawn_;
     Colour drawnBackColor_ = 0;

@@ -72,12 +72,7 @@ GameWindow::GameWindow(Toolkit& toolkit, QWidget* parent) : QMainWindow(parent),
     addItem(game_.mnuFileMenu, &frmGame::mnuFileMenu_Click);
     addItem(game_.mnuFileExit, &frmGame::mnuFileExit_Click);
 
-    // Nothing on the screen reacts to a change of size, so the window has none.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-    const int menuHeight = menuBar()->sizeHint().height();
-    MoveWindow(this, QRect(static_cast<int>(game_.WindowLeft / kTwipsPerPixel),
-                           static_cast<int>(game_.WindowTop / kTwipsPerPixel) - menuHeight, view_->width(),
-                           view_->height() + menuHeight));
+    placeOnScreen();
 
     // Keys reach the game wherever the focus sits in this window.
     qApp->installEventFilter(this);
@@ -89,6 +84,29 @@ GameWindow::GameWindow(Toolkit& toolkit, QWidget* parent) : QMainWindow(parent),
 }
 
 GameWindow::~GameWindow() { qApp->removeEventFilter(this); }
+
+void GameWindow::placeOnScreen() {
+    // The laid-out size where the screen has room for it, else as large as it has.
+    const int menuHeight = menuBar()->sizeHint().height();
+    const QSize laidOut = view_->sizeHint() + QSize(0, menuHeight);
+    const QPoint corner(static_cast<int>(game_.WindowLeft / kTwipsPerPixel),
+                        static_cast<int>(game_.WindowTop / kTwipsPerPixel) - menuHeight);
+    const qreal scale = FittingScale(this, laidOut, corner, menuHeight);
+    const QSize view = (QSizeF(view_->sizeHint()) * scale).toSize();
+    MoveWindow(this, QRect(corner, view + QSize(0, menuHeight)));
+}
+
+bool GameWindow::windowKey(const QKeyEvent& key) {
+    if (key.key() == Qt::Key_F11) {
+        setWindowState(windowState() ^ Qt::WindowFullScreen);
+        return true;
+    }
+    if (key.key() == Qt::Key_Escape && isFullScreen()) {
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+        return true;
+    }
+    return false;
+}
 
 void GameWindow::stopTicking() {
     ticking_ = false;
@@ -136,6 +154,7 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
     if (widget == nullptr) return false;
 
     auto* key = static_cast<QKeyEvent*>(event);
+    if (widget->window() == this && type == QEvent::KeyPress && windowKey(*key)) return true;
     if (widget->window() == this && pauseKey(*key)) return true;
     const std::optional<int> code = GameKeyCode(key->key());
     if (!code) return false;

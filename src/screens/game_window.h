@@ -10,6 +10,8 @@
 
 #include "frm_game.h"
 
+class QKeyEvent;
+
 namespace crumbleton {
 
 class GameView;
@@ -46,6 +48,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The laid-out size and place, or as near as the screen allows.
+    void placeOnScreen();
+    // F11 toggles full screen and Escape leaves it: true when `key` was one of them.
+    bool windowKey(const QKeyEvent& key);
     void tick();
     void releaseHeldArrows();
     bool ballInFlight() const { return game_.BallSpeedX != 0 || game_.BallSpeedY != 0; }

@@ -28,15 +28,16 @@ const QPixmap& PictureCache::scalable(Picture picture, QSizeF logicalSize, qreal
         while (power < length) power *= 2;
         return power;
     };
-    return pixmap(picture, QSize(fit(logicalSize.width()), fit(logicalSize.height())), devicePixelRatio);
+    const QSizeF logical(fit(logicalSize.width()), fit(logicalSize.height()));
+    return pixmap(picture, (logical * devicePixelRatio).toSize(), devicePixelRatio);
 }
 
-const QPixmap& PictureCache::pixmap(Picture picture, QSize logicalSize, qreal devicePixelRatio) {
-    const auto key = std::make_tuple(picture, logicalSize.width(), logicalSize.height(), devicePixelRatio);
+const QPixmap& PictureCache::pixmap(Picture picture, QSize devicePixels, qreal devicePixelRatio) {
+    const auto key = std::make_tuple(picture, devicePixels.width(), devicePixels.height(), devicePixelRatio);
     auto found = cache_.find(key);
     if (found != cache_.end()) return found->second;
 
-    QImage image((QSizeF(logicalSize) * devicePixelRatio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    QImage image(devicePixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     if (picture != Picture::None) {
         QSvgRenderer renderer(PicturePath(picture));

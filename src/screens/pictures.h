@@ -13,8 +13,8 @@ namespace crumbleton {
 
 class PictureCache {
 public:
-    // A pixmap of `picture` covering `logicalSize` at `devicePixelRatio`.
-    const QPixmap& pixmap(Picture picture, QSize logicalSize, qreal devicePixelRatio);
+    // A pixmap of `picture` rendered at `devicePixels`, for a device of `devicePixelRatio`.
+    const QPixmap& pixmap(Picture picture, QSize devicePixels, qreal devicePixelRatio);
     // A pixmap to draw `picture` scaled down to `logicalSize`: rendered at the next
     // power of two in each direction, so a picture that grows a little every frame
     // is rendered again only when its size doubles.

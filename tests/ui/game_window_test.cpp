@@ -11,6 +11,7 @@
 #include "game_view.h"
 #include "game_window.h"
 #include "navigator.h"
+#include "scale.h"
 #include "window_helpers.h"
 
 namespace crumbleton {
@@ -195,6 +196,61 @@ TEST_F(GameWindowTest, HidingTheWindowReleasesAHeldArrow) {
     ASSERT_EQ(g.PaddleSpeed, -105);
     window->hide();
     EXPECT_EQ(g.PaddleSpeed, 0);
+}
+
+TEST_F(GameWindowTest, ResizedWindowShowsTheWholeSceneAsLargeAsFitsCentred) {
+    frmGame& g = window->game();
+    // Twice as wide, one and a half times as high: the scene at 1.5, margins left and right.
+    const QSize view(859 * 2, 679 * 3 / 2);
+    window->resize(view + QSize(0, window->height() - window->view()->height()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->view()->size() == view; }));
+    const Scale scene = window->view()->sceneScale();
+    EXPECT_NEAR(scene.factor(), 1.5, 0.002);
+    const QImage image = Grab(window->view());
+    const auto at = [&](float x, float y) {
+        const QPointF p = scene.snapped(x, y, 0, 0, QTransform()).topLeft() * image.devicePixelRatio();
+        return image.pixelColor(p.toPoint());
+    };
+    const float margin = -(859 * 2 - 859 * 1.5f) / 2 * 15 / 1.5f;  // twips left of the scene
+    struct Probe {
+        const char* what;
+        float x, y;
+        Colour colour;
+    };
+    const Probe probes[] = {
+        {"left margin", margin / 2, 5000, g.BackColor},
+        {"right margin", 12885 - margin / 2, 5000, g.BackColor},
+        {"ball", g.shpBall.Left + 137, g.shpBall.Top + 137, g.shpBall.FillColor},
+        {"bottom paddle", 4200, 9120, g.shpPaddle[0].FillColor},
+        {"top paddle", 4200, 840, g.shpPaddle[1].FillColor},
+        {"field", 600, 9500, g.shpField.BackColor},
+        {"lives box", 11000, 4400, kWhite},
+    };
+    for (const Probe& p : probes) EXPECT_EQ(at(p.x, p.y), Expected(p.colour)) << p.what;
+}
+
+TEST_F(GameWindowTest, F11TogglesFullScreenAndEscapeLeavesIt) {
+    frmGame& g = window->game();
+    const QRect laidOut = window->geometry();
+    QTest::keyClick(window, Qt::Key_F11);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->isFullScreen(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->view()->width() > 859; }));
+    EXPECT_GT(window->view()->sceneScale().factor(), 1.0);
+
+    QTest::keyClick(window, Qt::Key_Escape);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->isFullScreen(); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->geometry() == laidOut; }));
+
+    // Out of full screen, Escape is no window key: the window stays as it is.
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_FALSE(window->isFullScreen());
+    QTest::keyClick(window, Qt::Key_F11);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->isFullScreen(); }));
+    QTest::keyClick(window, Qt::Key_F11);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window->isFullScreen(); }));
+    // None of this reached the game.
+    EXPECT_EQ(g.BallSpeedX, 0);
+    EXPECT_TRUE(g.lblMessage.Visible);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-// Windows stay reachable on any desktop: where a window's laid-out place does not
-// fit the free area of the screen, it moves just enough, and a window larger than
-// the screen keeps its title bar at the top-left corner.
+// Windows fit any desktop: where a window's laid-out place does not fit the free
+// area of the screen, it moves just enough, and where its size does not fit, the
+// whole window shrinks until it does.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "form_layout.h"
+#include "game_view.h"
 #include "navigator.h"
 
 namespace crumbleton {
@@ -47,29 +48,49 @@ TEST(WindowPlacementTest, ReachableRectMovesAWindowOnlyAsFarAsItMust) {
     }
 }
 
-// Run on the test desktop, where every window has its laid-out place, and on one
-// smaller than the game window.
-TEST(WindowPlacementTest, EveryWindowKeepsItsTitleBarOnTheScreen) {
+// Run on desktops from one that holds every window at its laid-out size down to
+// ones smaller than the game window, at scale factors from 1 to 2.
+TEST(WindowPlacementTest, EveryWindowLiesWhollyOnTheScreenAndKeepsItsProportions) {
     Navigator navigator;
     for (Screen screen : {Screen::Start, Screen::Instructions, Screen::Colours, Screen::Game}) {
         navigator.Show(screen);
     }
-    QWidget* windows[] = {navigator.startWindow(), navigator.instructionsWindow(), navigator.colourWindow(),
-                          navigator.gameWindow()};
     navigator.gameWindow()->stopTicking();
+    struct Window {
+        QWidget* window;
+        QWidget* content;  // what is laid out in twips
+        QSize laidOut;
+    };
+    GameView* view = navigator.gameWindow()->view();
+    const Window windows[] = {
+        {navigator.startWindow(), navigator.startWindow(), {530, 392}},
+        {navigator.instructionsWindow(), navigator.instructionsWindow(), {667, 599}},
+        {navigator.colourWindow(), navigator.colourWindow(), {507, 381}},
+        {navigator.gameWindow(), view, {859, 679}},
+    };
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-    for (QWidget* window : windows) {
-        SCOPED_TRACE(window->windowTitle().toStdString());
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-        const QRect frame = window->frameGeometry();
-        EXPECT_TRUE(available.contains(frame.topLeft())) << "frame at " << frame.x() << "," << frame.y();
-        if (frame.width() <= available.width() && frame.height() <= available.height()) {
-            EXPECT_TRUE(available.contains(frame)) << "frame " << frame.width() << "x" << frame.height()
-                                                   << " at " << frame.x() << "," << frame.y();
+    for (const Window& w : windows) {
+        SCOPED_TRACE(w.window->windowTitle().toStdString());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(w.window));
+        const QRect frame = w.window->frameGeometry();
+        EXPECT_TRUE(available.contains(frame))
+            << "frame " << frame.width() << "x" << frame.height() << " at " << frame.x() << "," << frame.y();
+        // Shrunk, if at all, by the same factor both ways.
+        const QSize size = w.content->size();
+        EXPECT_LE(size.width(), w.laidOut.width());
+        EXPECT_NEAR(qreal(size.width()) / w.laidOut.width(), qreal(size.height()) / w.laidOut.height(),
+                    1.5 / size.height());
+        // Nothing of the content is cut off by its window or its frame.
+        for (QWidget* control : w.content->findChildren<QWidget*>()) {
+            if (control->objectName().isEmpty() || !control->isVisibleTo(w.window)) continue;
+            EXPECT_TRUE(control->parentWidget()->rect().contains(control->geometry()))
+                << control->objectName().toStdString();
         }
-        // Laid out at a fixed size: resizing would only show empty space.
-        EXPECT_EQ(window->minimumSize(), window->maximumSize());
     }
+    // The game's whole scene is in view.
+    const Scale scene = view->sceneScale();
+    EXPECT_LE(scene.factor(), 1.0);
+    EXPECT_TRUE(view->rect().contains(scene.rect(0, 0, 12885, 10185)));
 }
 
 }  // namespace

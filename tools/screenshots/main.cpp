@@ -131,6 +131,9 @@ int main(int argc, char* argv[]) {
     navigator.Show(Screen::Colours);
     ok &= Save(navigator.colourWindow(), dir, "colours");
 
+    // Back at the game after choosing them, playing on: the colour window took the
+    // activation, which pauses a ball in flight.
+    game->setPaused(false);
     LargePaddle(g);
     g.ApplyColours();
     game->view()->update();
