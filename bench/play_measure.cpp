@@ -229,7 +229,7 @@ int main(int argc, char* argv[]) {
             display ? "DISPLAY=" + qEnvironmentVariable("DISPLAY").toStdString() + " " : "";
         std::printf("  reproduce: %s%s --seconds=%g%s\n", prefix.c_str(), argv[0], seconds,
                     win ? " --win" : "");
-        navigator.End();
+        navigator.Quit();
     });
     return QApplication::exec();
 }

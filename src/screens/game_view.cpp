@@ -46,10 +46,7 @@ QRect PaintedRect(const Control& control, const Scale& scale, const QTransform& 
 }  // namespace
 
 GameView::GameView(const frmGame& game, QWidget* parent)
-    : QWidget(parent),
-      game_(game),
-      laidOut_(static_cast<int>(game.ClientWidth / kTwipsPerPixel),
-               static_cast<int>(game.ClientHeight / kTwipsPerPixel)) {
+    : QWidget(parent), game_(game), laidOut_(Scale().rect(0, 0, game.ClientWidth, game.ClientHeight).size()) {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
