@@ -21,6 +21,8 @@ using Ms = std::chrono::duration<double, std::milli>;
 // The period the game's timer and both floors run at.
 inline constexpr std::chrono::milliseconds kPeriod{16};
 inline constexpr double kPeriodMs = 16.0;
+// Twips the measured paddles' centre may stray from the ball's before they are steered.
+inline constexpr double kDeadBand = 150;
 
 inline double CpuSeconds() {
     rusage usage{};

@@ -37,7 +37,6 @@ namespace {
 using namespace measure;
 
 constexpr auto kWarmUp = std::chrono::seconds(1);  // the window is shown and painted once
-constexpr float kDeadBand = 150;                   // twips the paddles' centre may stray from the ball's
 
 // Runs a floor program to its end, passing its report through; its figures, or
 // none if it failed.
@@ -256,7 +255,7 @@ int main(int argc, char* argv[]) {
             player.serves, player.interruptions);
         if (pausedSeconds <= 0) {
             reproduce();
-            navigator.End();
+            navigator.Quit();
             return;
         }
         // Paused, no message can come, so the closer's wake-ups would only be ours.
@@ -281,7 +280,7 @@ int main(int argc, char* argv[]) {
                 PrintRow("CPU time, share of one core", cpuShare, "%", "under 0.1 %", cpuShare < 0.1);
                 PrintRow("peak resident memory", peak, "MiB", "under 40 MiB", peak < 40);
                 reproduce();
-                navigator.End();
+                navigator.Quit();
             });
     }
     return QApplication::exec();

@@ -14,27 +14,19 @@
 #include <cstdio>
 #include <vector>
 
+#include "fake_toolkit.h"
 #include "frm_game.h"
+#include "game_window.h"
 #include "measure.h"
+#include "scale.h"
 
 namespace crumbleton {
 namespace {
 
 using namespace measure;
 
-constexpr double kTwipsPerPixel = 15.0;
-
-// Only for reading the laid-out sizes; the floor runs no rule of the game.
-class NoToolkit : public Toolkit {
-public:
-    void MsgBox(std::string_view, std::string_view, MsgBoxIcon) override {}
-    void Show(Screen) override {}
-    void Hide(Screen) override {}
-    void End() override {}
-    void Randomize() override {}
-    float Rnd() override { return 0; }
-    bool OptionValue(ColourOption) override { return false; }
-};
+// The floor keeps the game's pace.
+static_assert(kPeriod == kTickPeriod);
 
 struct Box {
     double left, top, width, height;  // twips
@@ -44,8 +36,11 @@ struct Box {
     }
 };
 
-// The game's paces: the ball 50 twips a tick on each axis, the paddles 105 twips
-// while the ball's centre is more than 150 twips from theirs (as play_measure steers).
+// Twips a tick, as the game moves them.
+constexpr double kBallStep = 50, kPaddleStep = 105;
+
+// The ball flies between the paddles and bounces off the field's sides; each paddle
+// follows it as play_measure's player steers them.
 class FloorWindow : public QWidget {
 public:
     explicit FloorWindow(const frmGame& layout)
@@ -71,9 +66,9 @@ public:
         dirty += ball_.pixels().adjusted(-1, -1, 1, 1);
         for (Box& paddle : paddles_) {
             const double gap = (ball_.left + ball_.width / 2) - (paddle.left + paddle.width / 2);
-            if (std::abs(gap) <= 150) continue;
+            if (std::abs(gap) <= kDeadBand) continue;
             dirty += paddle.pixels().adjusted(-1, -1, 1, 1);
-            paddle.left += gap > 0 ? 105 : -105;
+            paddle.left += gap > 0 ? kPaddleStep : -kPaddleStep;
             dirty += paddle.pixels().adjusted(-1, -1, 1, 1);
         }
         update(dirty);
@@ -100,7 +95,7 @@ protected:
 private:
     Box field_, ball_;
     std::array<Box, 2> paddles_{};
-    double speedX_ = 50, speedY_ = -50;
+    double speedX_ = kBallStep, speedY_ = -kBallStep;
 };
 
 }  // namespace
@@ -114,7 +109,8 @@ int main(int argc, char* argv[]) {
     ChoosePlatform();
 
     QApplication app(argc, argv);
-    NoToolkit toolkit;
+    // Only for reading the laid-out sizes; the floor runs no rule of the game.
+    testing::FakeToolkit toolkit;
     const frmGame layout(toolkit);
     FloorWindow window(layout);
     window.show();

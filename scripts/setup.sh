@@ -10,10 +10,15 @@ packages=(
     # tests and benchmarks
     googletest libgtest-dev libgmock-dev libbenchmark-dev clang-format
     desktop-file-utils appstream locales
-    # make package: dpkg-shlibdeps works out the libraries the .deb depends on
-    dpkg-dev
-    # Qt's run-time plugins and the open fonts that stand in for the game's fonts
-    qt6-qpa-plugins libqt6svg6
+    # make package: dpkg-shlibdeps works out the libraries the .deb depends on,
+    # lintian checks the package, binutils strips the program
+    dpkg-dev lintian binutils
+    # the Wayland test: a headless compositor, its screenshot client, and the
+    # library its test keyboard module is built against
+    weston libweston-10-dev
+    # Qt's run-time plugins (X11 and Wayland) and the open fonts that stand in
+    # for the game's fonts
+    qt6-qpa-plugins qt6-wayland libqt6svg6
     fonts-dejavu-core fonts-liberation2 fonts-ebgaramond fonts-linuxlibertine
 )
 
@@ -39,11 +44,32 @@ if ((EUID != 0)); then
     sudo=(sudo)
 fi
 
+# Another install on the machine holds the package manager's locks for a while:
+# wait for it rather than fail. apt-get waits for the dpkg lock when told to;
+# the lock of the package lists it does not wait for, so its update is retried.
+lock_wait_s=900
+update_lists() {
+    local output status deadline=$((SECONDS + lock_wait_s))
+    while true; do
+        status=0
+        output=$("${sudo[@]}" apt-get update -qq 2>&1) || status=$?
+        if ((status == 0)); then
+            return 0
+        fi
+        if [[ $output != *"Could not get lock"* ]] || ((SECONDS >= deadline)); then
+            echo "$output" >&2
+            return "$status"
+        fi
+        echo "setup: another apt-get holds the package lists; waiting"
+        sleep 5
+    done
+}
+
 if ((${#missing[@]} > 0)); then
     echo "setup: installing ${#missing[@]} missing packages: ${missing[*]}"
     export DEBIAN_FRONTEND=noninteractive
-    "${sudo[@]}" apt-get update -qq
-    "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
+    update_lists
+    "${sudo[@]}" apt-get install -y -qq -o DPkg::Lock::Timeout="$lock_wait_s" "${missing[@]}"
 fi
 if $need_locale; then
     echo "setup: generating the $test_locale locale"

@@ -1,6 +1,5 @@
 #include "instructions_window.h"
 
-#include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
@@ -58,7 +57,7 @@ const Font kLegendFont{"Bell MT", 12, true, false};
 }  // namespace
 
 InstructionsWindow::InstructionsWindow(Toolkit& toolkit, QWidget* parent)
-    : QWidget(parent), toolkit_(toolkit) {
+    : SideScreen(toolkit, Screen::Instructions, parent) {
     setObjectName("frmInstructions");
     setWindowTitle("Crumbleton");
     UseButtonFaceBackground(this);
@@ -100,21 +99,9 @@ InstructionsWindow::InstructionsWindow(Toolkit& toolkit, QWidget* parent)
     MakeLabel(*layout, this, "Label5", "Shield", QRectF(1680, 8160, 975, 255), kLegendFont,
               TextAlign::Centre);
 
-    cmdBack = layout->add(new QPushButton("Back", this), "cmdBack", {7920, 8160, 1815, 735},
-                          Font{"MS Sans Serif", 12, true, false});
-    cmdBack->setAutoDefault(true);
-    connect(cmdBack, &QPushButton::clicked, this, &InstructionsWindow::cmdBack_Click);
+    makeBackButton(*layout, {7920, 8160, 1815, 735}, Font{"MS Sans Serif", 12, true, false})
+        ->setAutoDefault(true);
     layout->fit();
-}
-
-void InstructionsWindow::cmdBack_Click() {
-    toolkit_.Show(Screen::Start);
-    toolkit_.Hide(Screen::Instructions);
-}
-
-void InstructionsWindow::closeEvent(QCloseEvent* event) {
-    cmdBack_Click();
-    event->ignore();
 }
 
 }  // namespace crumbleton

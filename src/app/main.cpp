@@ -9,7 +9,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("Crumbleton");
     QApplication::setWindowIcon(QIcon(":/pictures/app_icon.svg"));
     // Wayland desktops find the entry, and with it the icon, by this name.
-    QGuiApplication::setDesktopFileName("org.crumbleton.Crumbleton");
+    QGuiApplication::setDesktopFileName("org.crumbleton.crumbleton");
     crumbleton::InstallFontSubstitutes();
 
     crumbleton::Navigator navigator;

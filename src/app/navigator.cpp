@@ -6,21 +6,17 @@
 #include <chrono>
 #include <type_traits>
 
-#include "game_view.h"
-
 namespace crumbleton {
 
 Navigator::Navigator() = default;
 
 Navigator::~Navigator() = default;
 
-void Navigator::MsgBox(std::string_view text, std::string_view title, MsgBoxIcon icon) {
+void Navigator::ShowMessage(std::string_view text, std::string_view title, MessageIcon icon) {
     if (ended_) return;
-    // The tick that opens the box has not finished, so the game screen was not
-    // repainted yet: behind the box it must show what led to it (the last life gone).
-    if (game_) game_->view()->repaint();
+    if (game_) game_->paintNow();
     QWidget* parent = QApplication::activeWindow();
-    QMessageBox box(icon == MsgBoxIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
+    QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
                     QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
                     QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok,
                     parent);
@@ -65,7 +61,7 @@ void Navigator::Hide(Screen screen) {
     if (QBackingStore* store = w->backingStore()) store->resize(QSize(1, 1));
 }
 
-void Navigator::End() {
+void Navigator::Quit() {
     // Nothing of any screen may run once the program ends: no tick, no message,
     // no screen shown again by an event already on its way.
     ended_ = true;
@@ -74,12 +70,12 @@ void Navigator::End() {
     QCoreApplication::exit(0);
 }
 
-void Navigator::Randomize() {
+void Navigator::Reseed() {
     random_.seed(
         static_cast<std::mt19937::result_type>(std::chrono::system_clock::now().time_since_epoch().count()));
 }
 
-float Navigator::Rnd() {
+float Navigator::RandomFraction() {
     // 24 random bits over 2^24: exactly representable, so never 1.
     return static_cast<float>(random_() >> 8) / 16777216.0f;
 }

@@ -19,12 +19,12 @@ public:
     Navigator();
     ~Navigator() override;
 
-    void MsgBox(std::string_view text, std::string_view title, MsgBoxIcon icon) override;
+    void ShowMessage(std::string_view text, std::string_view title, MessageIcon icon) override;
     void Show(Screen screen) override;
     void Hide(Screen screen) override;
-    void End() override;
-    void Randomize() override;
-    float Rnd() override;
+    void Quit() override;
+    void Reseed() override;
+    float RandomFraction() override;
     bool OptionValue(ColourOption option) override;
 
     // Each screen, or null until it is first needed.
@@ -32,7 +32,7 @@ public:
     InstructionsWindow* instructionsWindow() const { return instructions_.get(); }
     ColourWindow* colourWindow() const { return colours_.get(); }
     GameWindow* gameWindow() const { return game_.get(); }
-    // End has run: the screens are hidden for good.
+    // Quit has run: the screens are hidden for good.
     bool ended() const { return ended_; }
 
 private:

@@ -66,7 +66,7 @@ void StartWindow::cmdColours_Click() {
     toolkit_.Show(Screen::Colours);
 }
 
-void StartWindow::cmdEnd_Click() { toolkit_.End(); }
+void StartWindow::cmdEnd_Click() { toolkit_.Quit(); }
 
 void StartWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);

@@ -2,15 +2,9 @@
 
 #include "captions.h"
 #include "frm_game.h"
+#include "layout.h"
 
 namespace crumbleton {
-
-namespace {
-
-// Where a lost ball is parked: above the bottom paddle (Top 9000), twips.
-constexpr float kParkedLeft = 3960, kParkedTop = 8520;
-
-}  // namespace
 
 void frmGame::CheckBallLost() {
     // Touching an edge counts; edges are single-precision sums.

@@ -31,29 +31,6 @@ struct Parsed {
     std::size_t end = 0;  // index after the number, 0 when there is none
 };
 
-// The captions the game writes ("3", "6900", "19.98") have few digits. With at
-// most 15 of them the digits make an integer below 2^53 and the scale a power of
-// ten up to 10^15, both exact doubles, so one division (correctly rounded) gives
-// the correctly rounded value, as from_chars would, without its cost.
-bool ReadShortDecimal(std::string_view number, double& value) {
-    constexpr std::array<double, 16> kPowersOfTen{1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                  1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    std::uint64_t digits = 0;
-    std::size_t count = 0, scale = 0;
-    bool afterPoint = false;
-    for (char c : number) {
-        if (c == '.') {
-            afterPoint = true;
-            continue;
-        }
-        if (++count > 15) return false;
-        digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
-        if (afterPoint) ++scale;
-    }
-    value = static_cast<double>(digits) / kPowersOfTen[scale];
-    return true;
-}
-
 Parsed ParseLeadingNumber(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && IsBlank(text[i])) ++i;
@@ -61,13 +38,9 @@ Parsed ParseLeadingNumber(std::string_view text) {
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
     const std::size_t length = NumberLength(text.substr(i));
     if (length == 0) return {};
+    // Whatever the locale, "." is the point; ".5" and "12." read too.
     double value = 0;
-    if (!ReadShortDecimal(text.substr(i, length), value)) {
-        // from_chars is locale-independent; it wants a digit before the point.
-        std::string digits(text.substr(i, length));
-        if (digits.front() == '.') digits.insert(digits.begin(), '0');
-        std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    }
+    std::from_chars(text.data() + i, text.data() + i + length, value, std::chars_format::fixed);
     return {negative ? -value : value, i + length};
 }
 

@@ -14,10 +14,15 @@
 
 namespace crumbleton {
 
-// Key codes as the game screen's key events deliver them.
-inline constexpr int vbKeySpace = 32;
-inline constexpr int vbKeyLeft = 37;
-inline constexpr int vbKeyRight = 39;
+// Key codes as the game screen's key events deliver them. The rules play with
+// space and the left and right arrows; the other keys reach them and do nothing.
+inline constexpr int kKeyReturn = 13;
+inline constexpr int kKeyEscape = 27;
+inline constexpr int kKeySpace = 32;
+inline constexpr int kKeyLeft = 37;
+inline constexpr int kKeyUp = 38;
+inline constexpr int kKeyRight = 39;
+inline constexpr int kKeyDown = 40;
 
 // A control in the screen's stacking order, for drawing.
 using ControlRef = std::variant<const Shape*, const Label*, const Image*>;

@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "frm_game.h"
+#include "layout.h"
 
 namespace crumbleton {
 
@@ -32,12 +33,14 @@ constexpr std::array kBrickCells{
     BrickCell{17, 3720, 5760}, BrickCell{18, 5160, 5760}, BrickCell{19, 6600, 5760},
 };
 
-Colour FreshBrickColour(std::size_t index) {
-    if (index <= 11) return kOrange;
-    if (index <= 27) return kYellow;
-    if (index <= 35) return kGreen;
-    return kBlack;
+// Every brick but the black one has exactly one cell.
+constexpr bool EachGridBrickOnce() {
+    std::array<int, kBlackBrick> seen{};
+    for (const BrickCell& cell : kBrickCells)
+        if (cell.index >= seen.size() || seen[cell.index]++ != 0) return false;
+    return kBrickCells.size() == seen.size();
 }
+static_assert(EachGridBrickOnce());
 
 Shape SolidRect(float left, float top, float width, float height, Colour fill) {
     Shape s;
@@ -80,8 +83,8 @@ frmGame::frmGame(Toolkit& toolkit) : toolkit_(toolkit) {
     shpField.BackColor = kButtonFace;
     shpField.BorderColor = kBlack;
 
-    shpPaddle[0] = SolidRect(3360, 9000, 1695, 255, kBlue);
-    shpPaddle[1] = SolidRect(3360, 720, 1695, 255, kBlue);
+    shpPaddle[0] = SolidRect(3360, 9000, kPaddleWidth, 255, kBlue);
+    shpPaddle[1] = SolidRect(3360, 720, kPaddleWidth, 255, kBlue);
 
     shpBall = SolidRect(4320, 8640, 275, 275, kRed);
     shpBall.Kind = ShapeKind::Oval;
@@ -94,15 +97,16 @@ frmGame::frmGame(Toolkit& toolkit) : toolkit_(toolkit) {
         bar.Visible = false;
     }
 
+    static_assert(std::tuple_size_v<decltype(Brick)> == kBlackBrick + 1);
     for (const BrickCell& cell : kBrickCells)
-        Brick[cell.index] = SolidRect(cell.left, cell.top, kBrickWidth, kBrickHeight, 0);
+        Brick[cell.index] =
+            SolidRect(cell.left, cell.top, kBrickWidth, kBrickHeight, FreshBrickColour(cell.index));
     // The black brick does not follow the grid: centred on the middle cell.
-    Brick[36] = SolidRect(3840, 4680, 1095, 495, 0);
-    for (std::size_t i = 0; i < Brick.size(); ++i) Brick[i].FillColor = FreshBrickColour(i);
+    Brick[kBlackBrick] = SolidRect(3840, 4680, 1095, 495, FreshBrickColour(kBlackBrick));
 
-    imgLive = MakeImage(9840, 7680, Picture::CompactDisc);
-    imgBananna = MakeImage(9840, 8280, Picture::Banana);
-    imgshield = MakeImage(9840, 8880, Picture::BurningMatch);
+    imgLive = MakeImage(kPowerUpHomeLeft, kLifeHomeTop, Picture::CompactDisc);
+    imgBananna = MakeImage(kPowerUpHomeLeft, kBananaHomeTop, Picture::Banana);
+    imgshield = MakeImage(kPowerUpHomeLeft, kShieldHomeTop, Picture::BurningMatch);
     imgFace = MakeImage(3360, 3960, Picture::Smiley);
     imgFace.Stretch = true;
     imgFace.Visible = false;
@@ -110,11 +114,11 @@ frmGame::frmGame(Toolkit& toolkit) : toolkit_(toolkit) {
     Shape1.Left = 9720, Shape1.Top = 7560, Shape1.Width = 2535, Shape1.Height = 2055;
     lblPowerUps =
         MakeLabel("Power Ups", 10200, 7080, 1575, 375, {"MS Sans Serif", 12, true, false}, TextAlign::Centre);
-    Image1 = MakeImage(9840, 7680, Picture::CompactDisc);
+    Image1 = MakeImage(kPowerUpHomeLeft, kLifeHomeTop, Picture::CompactDisc);
     lblLife = MakeLabel(" Extra Life", 10560, 7800, 1215, 375, kBell12Bold);
-    Image3 = MakeImage(9840, 8280, Picture::Banana);
+    Image3 = MakeImage(kPowerUpHomeLeft, kBananaHomeTop, Picture::Banana);
     Label1 = MakeLabel("Large Paddle", 10560, 8400, 1455, 375, kBell12Bold, TextAlign::Centre);
-    Image2 = MakeImage(9840, 8880, Picture::BurningMatch);
+    Image2 = MakeImage(kPowerUpHomeLeft, kShieldHomeTop, Picture::BurningMatch);
     Label2 = MakeLabel("Shield", 10680, 9120, 975, 255, kBell12Bold, TextAlign::Centre);
 
     lblBrick = MakeLabel("Crumbletons", 9000, 1080, 3615, 2175, {"MS Sans Serif", 39, false, true},
@@ -147,15 +151,18 @@ frmGame::frmGame(Toolkit& toolkit) : toolkit_(toolkit) {
 
 std::array<ControlRef, 63> frmGame::StackingOrder() const {
     const auto& b = Brick;
-    return {&shpField, &shpBall,    &shpPaddle[0], &lblLivesF,   &lblPointsF,   &lblLives,     &lblPoints,
-            &lblBrick, &lblMessage, &lblTimer,     &lblTime,     &imgFace,      &shpPaddle[1], &b[0],
-            &b[1],     &b[2],       &b[3],         &b[5],        &b[6],         &b[7],         &b[8],
-            &b[9],     &b[10],      &b[4],         &b[11],       &b[12],        &b[13],        &b[14],
-            &b[15],    &b[16],      &b[17],        &b[18],       &b[19],        &b[20],        &b[21],
-            &b[22],    &b[23],      &b[24],        &b[25],       &b[26],        &b[27],        &b[28],
-            &b[29],    &b[30],      &b[31],        &b[32],       &b[33],        &b[34],        &b[35],
-            &b[36],    &imgLive,    &imgBananna,   &imgshield,   &shpShield[0], &shpShield[1], &Image2,
-            &Image3,   &Image1,     &Shape1,       &lblPowerUps, &lblLife,      &Label1,       &Label2};
+    // Sized by its entries, so a control left out fails to build rather than
+    // leaving an empty place in the order.
+    return std::to_array<ControlRef>(
+        {&shpField, &shpBall,    &shpPaddle[0], &lblLivesF,   &lblPointsF,   &lblLives,     &lblPoints,
+         &lblBrick, &lblMessage, &lblTimer,     &lblTime,     &imgFace,      &shpPaddle[1], &b[0],
+         &b[1],     &b[2],       &b[3],         &b[5],        &b[6],         &b[7],         &b[8],
+         &b[9],     &b[10],      &b[4],         &b[11],       &b[12],        &b[13],        &b[14],
+         &b[15],    &b[16],      &b[17],        &b[18],       &b[19],        &b[20],        &b[21],
+         &b[22],    &b[23],      &b[24],        &b[25],       &b[26],        &b[27],        &b[28],
+         &b[29],    &b[30],      &b[31],        &b[32],       &b[33],        &b[34],        &b[35],
+         &b[36],    &imgLive,    &imgBananna,   &imgshield,   &shpShield[0], &shpShield[1], &Image2,
+         &Image3,   &Image1,     &Shape1,       &lblPowerUps, &lblLife,      &Label1,       &Label2});
 }
 
 }  // namespace crumbleton

@@ -24,6 +24,6 @@ void frmGame::LeaveGame() {
     toolkit_.Hide(Screen::Game);
 }
 
-void frmGame::mnuFileExit_Click() { toolkit_.End(); }
+void frmGame::mnuFileExit_Click() { toolkit_.Quit(); }
 
 }  // namespace crumbleton

@@ -1,6 +1,7 @@
 // Everything that moves, moved once a tick.
 
 #include "frm_game.h"
+#include "layout.h"
 
 namespace crumbleton {
 
@@ -8,8 +9,6 @@ namespace {
 
 // Edges are compared as single-precision sums (exact for the game's values).
 float RightEdge(const Shape& s) { return s.Left + s.Width; }
-
-constexpr float kFallingStep = 45;  // twips per tick
 
 }  // namespace
 

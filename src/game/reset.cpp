@@ -2,6 +2,7 @@
 // flight flies on, the paddles stay where they are, a raised shield stays up.
 
 #include "frm_game.h"
+#include "layout.h"
 
 namespace crumbleton {
 
@@ -13,21 +14,21 @@ void frmGame::ResetGame() {
     LifeFalling = 0;
 
     // Home, beside the legend's icons.
-    imgshield.Left = 9840;
-    imgshield.Top = 8880;
+    imgshield.Left = kPowerUpHomeLeft;
+    imgshield.Top = kShieldHomeTop;
     imgshield.Visible = true;
-    imgLive.Top = 7680;
-    imgLive.Left = 9840;
+    imgLive.Top = kLifeHomeTop;
+    imgLive.Left = kPowerUpHomeLeft;
     imgLive.Visible = true;
-    imgBananna.Left = 9840;
-    imgBananna.Top = 8280;
+    imgBananna.Left = kPowerUpHomeLeft;
+    imgBananna.Top = kBananaHomeTop;
     imgBananna.Visible = true;
 
     lblPoints.Caption = "0";
 
     // At once, without shrinking.
-    shpPaddle[0].Width = 1695;
-    shpPaddle[1].Width = 1695;
+    shpPaddle[0].Width = kPaddleWidth;
+    shpPaddle[1].Width = kPaddleWidth;
 
     lblTime.Caption = "0";
     lblTime.Visible = false;
@@ -35,8 +36,7 @@ void frmGame::ResetGame() {
 
     for (Shape& brick : Brick) brick.Visible = true;
     // Hits only ever weaken green and yellow bricks; orange and black ones keep their colour.
-    for (std::size_t i = 28; i <= 35; ++i) Brick[i].FillColor = kGreen;
-    for (std::size_t i = 12; i <= 27; ++i) Brick[i].FillColor = kYellow;
+    for (std::size_t i = kFirstYellowBrick; i < kBlackBrick; ++i) Brick[i].FillColor = FreshBrickColour(i);
 
     PlacePowerUp();
 }

@@ -31,7 +31,7 @@ void frmGame::Timer1_Timer() {
 
 void frmGame::CheckGameLost() {
     if (CaptionToNumberStrict(lblLives.Caption) != 0) return;
-    toolkit_.MsgBox(" Game Over!!", " You Lose!", MsgBoxIcon::Critical);
+    toolkit_.ShowMessage(" Game Over!!", " You Lose!", MessageIcon::Critical);
     LeaveGame();
 }
 

@@ -2,13 +2,14 @@
 // What the game's rules need from the windowing toolkit. The Qt layer implements
 // it; tests pass fakes that record what was asked and choose what comes back.
 
+#include <cstddef>
 #include <string_view>
 
 namespace crumbleton {
 
 enum class Screen { Start, Instructions, Colours, Game };
 
-enum class MsgBoxIcon { None, Critical };
+enum class MessageIcon { None, Critical };
 
 // The option buttons of the colour options screen, by their control names.
 enum class ColourOption {
@@ -32,21 +33,24 @@ enum class ColourOption {
     optBackGrey,
 };
 
+// The number of option buttons: optBackGrey is the last.
+inline constexpr std::size_t kColourOptionCount = static_cast<std::size_t>(ColourOption::optBackGrey) + 1;
+
 class Toolkit {
 public:
     virtual ~Toolkit() = default;
 
     // Modal: returns when the player has closed the box (a single OK button).
-    virtual void MsgBox(std::string_view text, std::string_view title, MsgBoxIcon icon) = 0;
+    virtual void ShowMessage(std::string_view text, std::string_view title, MessageIcon icon) = 0;
     // Show creates the screen first if it does not exist yet; neither ever destroys one.
     virtual void Show(Screen screen) = 0;
     virtual void Hide(Screen screen) = 0;
     // Ends the program at once: no question, and no further event of any screen.
-    virtual void End() = 0;
+    virtual void Quit() = 0;
     // Re-seeds the random source from the clock.
-    virtual void Randomize() = 0;
+    virtual void Reseed() = 0;
     // A uniform fraction, 0 <= r < 1.
-    virtual float Rnd() = 0;
+    virtual float RandomFraction() = 0;
     // Whether an option of the colour options screen is selected; reading it
     // creates that screen, hidden, if it does not exist yet.
     virtual bool OptionValue(ColourOption option) = 0;

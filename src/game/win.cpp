@@ -22,7 +22,7 @@ void frmGame::CheckWin() {
     BallSpeedX = 0;
     GrowFace();
     if (imgFace.Width >= kFaceFullSize && imgFace.Height >= kFaceFullSize) {
-        toolkit_.MsgBox(" congratulations, You Win!!", " Winner", MsgBoxIcon::None);
+        toolkit_.ShowMessage(" congratulations, You Win!!", " Winner", MessageIcon::None);
         LeaveGame();
     }
 }

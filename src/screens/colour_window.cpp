@@ -1,6 +1,5 @@
 #include "colour_window.h"
 
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -53,7 +52,7 @@ constexpr bool InOptionOrder() {
         if (static_cast<std::size_t>(kOptions[i].option) != i) return false;
     return true;
 }
-static_assert(InOptionOrder());
+static_assert(InOptionOrder() && std::size(kOptions) == kColourOptionCount);
 
 // An option button that takes a click anywhere on its control, not only on its
 // circle and caption: the controls are laid out wider than their captions.
@@ -74,7 +73,7 @@ QGroupBox* MakeFrame(FormLayout& layout, QWidget* parent, const char* name, cons
 
 }  // namespace
 
-ColourWindow::ColourWindow(Toolkit& toolkit, QWidget* parent) : QWidget(parent), toolkit_(toolkit) {
+ColourWindow::ColourWindow(Toolkit& toolkit, QWidget* parent) : SideScreen(toolkit, Screen::Colours, parent) {
     setObjectName("frmColor");
     setWindowTitle("Crumbleton");
     UseButtonFaceBackground(this);
@@ -99,8 +98,7 @@ ColourWindow::ColourWindow(Toolkit& toolkit, QWidget* parent) : QWidget(parent),
         options_[static_cast<std::size_t>(o.option)] = button;
     }
 
-    cmdBack = layout->add(new QPushButton("Back", this), "cmdBack", {5760, 4800, 1335, 615}, Font{});
-    connect(cmdBack, &QPushButton::clicked, this, &ColourWindow::cmdBack_Click);
+    QPushButton* back = makeBackButton(*layout, {5760, 4800, 1335, 615}, Font{});
 
     std::array<const OptionLayout*, std::size(kOptions)> byTab{};
     std::transform(std::begin(kOptions), std::end(kOptions), byTab.begin(), [](const auto& o) { return &o; });
@@ -111,22 +109,12 @@ ColourWindow::ColourWindow(Toolkit& toolkit, QWidget* parent) : QWidget(parent),
         if (previous) setTabOrder(previous, next);
         previous = next;
     }
-    setTabOrder(previous, cmdBack);
+    setTabOrder(previous, back);
     layout->fit();
 }
 
 bool ColourWindow::isSelected(ColourOption o) const { return option(o)->isChecked(); }
 
 QRadioButton* ColourWindow::option(ColourOption o) const { return options_.at(static_cast<std::size_t>(o)); }
-
-void ColourWindow::cmdBack_Click() {
-    toolkit_.Show(Screen::Start);
-    toolkit_.Hide(Screen::Colours);
-}
-
-void ColourWindow::closeEvent(QCloseEvent* event) {
-    cmdBack_Click();
-    event->ignore();
-}
 
 }  // namespace crumbleton

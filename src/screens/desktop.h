@@ -1,6 +1,6 @@
 #pragma once
-// What the game's model leaves to the desktop: the desktop colours, the fonts the
-// machine lacks, and twips on a screen.
+// What the game's model leaves to the desktop: the desktop colours and the fonts
+// the machine lacks.
 
 #include <QColor>
 #include <QFont>
@@ -9,9 +9,6 @@
 #include "controls.h"
 
 namespace crumbleton {
-
-// 15 twips to a logical pixel, the 96 dpi the game was laid out at.
-inline constexpr double kTwipsPerPixel = 15.0;
 
 // Maps the game's font names onto the open fonts that the setup installs.
 // Call once, after the QApplication exists and before any window is built.

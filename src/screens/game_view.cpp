@@ -75,10 +75,7 @@ TwipsBounds TwipsAround(const QRect& pixels, const Scale& scale) {
 }  // namespace
 
 GameView::GameView(const frmGame& game, QWidget* parent)
-    : QWidget(parent),
-      game_(game),
-      laidOut_(static_cast<int>(game.ClientWidth / kTwipsPerPixel),
-               static_cast<int>(game.ClientHeight / kTwipsPerPixel)) {
+    : QWidget(parent), game_(game), laidOut_(Scale().rect(0, 0, game.ClientWidth, game.ClientHeight).size()) {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);

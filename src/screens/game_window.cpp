@@ -7,9 +7,9 @@
 #include <QMenuBar>
 #include <optional>
 
-#include "desktop.h"
 #include "form_layout.h"
 #include "game_view.h"
+#include "scale.h"
 
 namespace crumbleton {
 
@@ -19,20 +19,20 @@ namespace {
 std::optional<int> GameKeyCode(int qtKey) {
     switch (qtKey) {
         case Qt::Key_Space:
-            return vbKeySpace;
+            return kKeySpace;
         case Qt::Key_Left:
-            return vbKeyLeft;
+            return kKeyLeft;
         case Qt::Key_Up:
-            return 38;
+            return kKeyUp;
         case Qt::Key_Right:
-            return vbKeyRight;
+            return kKeyRight;
         case Qt::Key_Down:
-            return 40;
+            return kKeyDown;
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            return 13;
+            return kKeyReturn;
         case Qt::Key_Escape:
-            return 27;
+            return kKeyEscape;
         default:
             break;
     }
@@ -46,11 +46,11 @@ int ShiftState(Qt::KeyboardModifiers modifiers) {
            (modifiers & Qt::AltModifier ? 4 : 0);
 }
 
-bool IsArrow(int code) { return code == vbKeyLeft || code == vbKeyRight; }
+bool IsArrow(int code) { return code == kKeyLeft || code == kKeyRight; }
 
 // The keys the game plays with; the others reach the game and then the window,
 // so that the menu's access keys keep working.
-bool IsGameKey(int code) { return IsArrow(code) || code == vbKeySpace; }
+bool IsGameKey(int code) { return IsArrow(code) || code == kKeySpace; }
 
 }  // namespace
 
@@ -89,8 +89,8 @@ void GameWindow::placeOnScreen() {
     // The laid-out size where the screen has room for it, else as large as it has.
     const int menuHeight = menuBar()->sizeHint().height();
     const QSize laidOut = view_->sizeHint() + QSize(0, menuHeight);
-    const QPoint corner(static_cast<int>(game_.WindowLeft / kTwipsPerPixel),
-                        static_cast<int>(game_.WindowTop / kTwipsPerPixel) - menuHeight);
+    const QPoint corner =
+        Scale().rect(game_.WindowLeft, game_.WindowTop, 0, 0).topLeft() - QPoint(0, menuHeight);
     const qreal scale = FittingScale(this, laidOut, corner, menuHeight);
     const QSize view = (QSizeF(view_->sizeHint()) * scale).toSize();
     MoveWindow(this, QRect(corner, view + QSize(0, menuHeight)));
@@ -112,6 +112,8 @@ void GameWindow::stopTicking() {
     ticking_ = false;
     timer_.stop();
 }
+
+void GameWindow::paintNow() { view_->repaint(); }
 
 void GameWindow::setPaused(bool paused) {
     if (paused == paused_) return;

@@ -31,6 +31,10 @@ public:
     GameView* view() const { return view_; }
     // Stops the frame tick for good: the program is ending.
     void stopTicking();
+    // Paints the scene now, not once the event loop turns: a tick that opens a
+    // modal message box has not finished, and behind the box the screen must show
+    // what led to it (the last life gone).
+    void paintNow();
 
     // A paused game runs no tick and takes no arrow or space until resumed (P,
     // Pause or space). The pause is the window's, not the game's: the rules never

@@ -16,6 +16,9 @@ class QWidget;
 
 namespace crumbleton {
 
+// 15 twips to a logical pixel at scale 1, the 96 dpi the game was laid out at.
+inline constexpr double kTwipsPerPixel = 15.0;
+
 class Scale {
 public:
     Scale() = default;

@@ -114,8 +114,8 @@ TEST_F(BallLostTest, ThePutBallStaysAt3960UntilTheNextTickParksItOnThePaddle) {
 }
 
 TEST_F(BallLostTest, PaddlesStandAfterALostBallUntilTheNextArrowKeyDown) {
-    game.Form_KeyDown(vbKeyRight, 0);
-    game.Form_KeyDown(vbKeySpace, 0);
+    game.Form_KeyDown(kKeyRight, 0);
+    game.Form_KeyDown(kKeySpace, 0);
     game.shpBall.Top = 9650;  // falls past the bottom paddle this tick
     game.shpBall.Left = 600;
     game.Timer1_Timer();
@@ -124,7 +124,7 @@ TEST_F(BallLostTest, PaddlesStandAfterALostBallUntilTheNextArrowKeyDown) {
     game.Timer1_Timer();
     EXPECT_EQ(game.shpPaddle[0].Left, stopped);
     // The held key's auto-repeat arrives: they move again.
-    game.Form_KeyDown(vbKeyRight, 0);
+    game.Form_KeyDown(kKeyRight, 0);
     game.Timer1_Timer();
     EXPECT_EQ(game.shpPaddle[0].Left, stopped + 105);
 }
@@ -177,8 +177,8 @@ TEST_F(BallLostTest, LivesCountDownToTheLostGameMessage) {
     EXPECT_FALSE(seen[0].brickVisible);
     std::vector<std::string> requests;
     for (const std::string& c : toolkit.calls)
-        if (c != "Randomize") requests.push_back(c);
-    EXPECT_THAT(requests, ::testing::ElementsAre("MsgBox", "Show Start", "Hide Game"));
+        if (c != "Reseed") requests.push_back(c);
+    EXPECT_THAT(requests, ::testing::ElementsAre("ShowMessage", "Show Start", "Hide Game"));
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ TEST_P(ServeTest, SpaceServesAParkedBallDownwardsThePaddlesWay) {
     game.PaddleSpeed = c.paddleSpeed;
     ASSERT_TRUE(game.lblMessage.Visible);
 
-    game.Form_KeyDown(vbKeySpace, kNoShift);
+    game.Form_KeyDown(kKeySpace, kNoShift);
 
     EXPECT_EQ(game.BallSpeedX, c.expectedSpeedX);
     EXPECT_EQ(game.BallSpeedY, 50);
@@ -51,7 +51,7 @@ TEST_F(KeyboardTest, SpaceDoesNothingUnlessBothSpeedsAreZero) {
         game.BallSpeedX = m.x, game.BallSpeedY = m.y;
         game.lblMessage.Visible = true;
         game.PaddleSpeed = -105;
-        game.Form_KeyDown(vbKeySpace, kNoShift);
+        game.Form_KeyDown(kKeySpace, kNoShift);
         EXPECT_EQ(game.BallSpeedX, m.x);
         EXPECT_EQ(game.BallSpeedY, m.y);
         EXPECT_TRUE(game.lblMessage.Visible);
@@ -60,14 +60,14 @@ TEST_F(KeyboardTest, SpaceDoesNothingUnlessBothSpeedsAreZero) {
 }
 
 TEST_F(KeyboardTest, ArrowsSteerWhetherOrNotTheBallIsParked) {
-    game.Form_KeyDown(vbKeyLeft, kNoShift);
+    game.Form_KeyDown(kKeyLeft, kNoShift);
     EXPECT_EQ(game.PaddleSpeed, -105);
     game.BallSpeedX = 50, game.BallSpeedY = -50;
-    game.Form_KeyDown(vbKeyRight, kNoShift);
+    game.Form_KeyDown(kKeyRight, kNoShift);
     EXPECT_EQ(game.PaddleSpeed, 105);
     // An arrow never serves.
     game.BallSpeedX = 0, game.BallSpeedY = 0;
-    game.Form_KeyDown(vbKeyLeft, kNoShift);
+    game.Form_KeyDown(kKeyLeft, kNoShift);
     EXPECT_EQ(game.BallSpeedX, 0);
     EXPECT_EQ(game.BallSpeedY, 0);
     EXPECT_TRUE(game.lblMessage.Visible);
@@ -82,9 +82,9 @@ TEST_F(KeyboardTest, ArrowsPressedAndReleasedInOverlappingOrder) {
     // Right held, left pressed over it, then either released: the last press wins
     // and any arrow's release stops the paddles, although the other is still held.
     const Event events[] = {
-        {true, vbKeyRight, 105}, {true, vbKeyLeft, -105}, {false, vbKeyRight, 0},  {true, vbKeyLeft, -105},
-        {false, vbKeyLeft, 0},   {true, vbKeyRight, 105}, {true, vbKeyLeft, -105}, {false, vbKeyLeft, 0},
-        {true, vbKeyRight, 105}, {true, vbKeyRight, 105}, {false, vbKeyRight, 0},
+        {true, kKeyRight, 105}, {true, kKeyLeft, -105}, {false, kKeyRight, 0},  {true, kKeyLeft, -105},
+        {false, kKeyLeft, 0},   {true, kKeyRight, 105}, {true, kKeyLeft, -105}, {false, kKeyLeft, 0},
+        {true, kKeyRight, 105}, {true, kKeyRight, 105}, {false, kKeyRight, 0},
     };
     for (std::size_t i = 0; i < std::size(events); ++i) {
         const Event& e = events[i];
@@ -94,8 +94,8 @@ TEST_F(KeyboardTest, ArrowsPressedAndReleasedInOverlappingOrder) {
 }
 
 TEST_F(KeyboardTest, HoldingAnArrowWhileServingSetsTheServeDirection) {
-    game.Form_KeyDown(vbKeyLeft, kNoShift);
-    game.Form_KeyDown(vbKeySpace, kNoShift);
+    game.Form_KeyDown(kKeyLeft, kNoShift);
+    game.Form_KeyDown(kKeySpace, kNoShift);
     EXPECT_EQ(game.BallSpeedX, -50);
     EXPECT_EQ(game.BallSpeedY, 50);
     // The arrow is still held: the paddles keep moving left.
@@ -104,11 +104,11 @@ TEST_F(KeyboardTest, HoldingAnArrowWhileServingSetsTheServeDirection) {
 
 TEST_F(KeyboardTest, OtherKeysAndReleasesChangeNothing) {
     game.PaddleSpeed = 105;
-    for (int key : {13, 27, 38, 40, 65, 90, 16, 17, 18}) {
+    for (int key : {kKeyReturn, kKeyEscape, kKeyUp, kKeyDown, 65, 90, 16, 17, 18}) {
         game.Form_KeyDown(key, kNoShift);
         game.Form_KeyUp(key, kNoShift);
     }
-    game.Form_KeyUp(vbKeySpace, kNoShift);
+    game.Form_KeyUp(kKeySpace, kNoShift);
     EXPECT_EQ(game.PaddleSpeed, 105);
     EXPECT_EQ(game.BallSpeedX, 0);
     EXPECT_EQ(game.BallSpeedY, 0);
@@ -118,18 +118,18 @@ TEST_F(KeyboardTest, OtherKeysAndReleasesChangeNothing) {
 TEST_F(KeyboardTest, ShiftStateIsIgnored) {
     for (int shift : {kShift, kCtrl, kAlt, kShift | kCtrl | kAlt}) {
         game.BallSpeedX = 0, game.BallSpeedY = 0;
-        game.Form_KeyDown(vbKeyLeft, shift);
+        game.Form_KeyDown(kKeyLeft, shift);
         EXPECT_EQ(game.PaddleSpeed, -105);
-        game.Form_KeyDown(vbKeySpace, shift);
+        game.Form_KeyDown(kKeySpace, shift);
         EXPECT_EQ(game.BallSpeedX, -50);
-        game.Form_KeyUp(vbKeyLeft, shift);
+        game.Form_KeyUp(kKeyLeft, shift);
         EXPECT_EQ(game.PaddleSpeed, 0);
     }
 }
 
 TEST_F(KeyboardTest, KeysMoveNothingThemselves) {
-    game.Form_KeyDown(vbKeyRight, kNoShift);
-    game.Form_KeyDown(vbKeySpace, kNoShift);
+    game.Form_KeyDown(kKeyRight, kNoShift);
+    game.Form_KeyDown(kKeySpace, kNoShift);
     EXPECT_EQ(game.shpPaddle[0].Left, 3360);
     EXPECT_EQ(game.shpPaddle[1].Left, 3360);
     EXPECT_EQ(game.shpBall.Left, 4320);

@@ -41,8 +41,6 @@ protected:
         g.CheckBananaPickup();
         ASSERT_EQ(g.shpPaddle[1].Width, g.shpPaddle[0].Width);
     }
-    // The paddles move off to the right, clear of the falling banana.
-    void MovePaddlesAway() { g.shpPaddle[0].Left = g.shpPaddle[1].Left = 4605; }
 
     float Width() const { return g.shpPaddle[0].Width; }
     const std::string& Countdown() const { return g.lblTime.Caption; }
@@ -59,55 +57,6 @@ TEST_F(LargePaddleTest, TheCatchingTickShowsTheCountdownAndStartsGrowth) {
     EXPECT_TRUE(g.lblTime.Visible);
     EXPECT_EQ(Width(), 1710);
     EXPECT_EQ(Countdown(), "19.98");
-}
-
-TEST_F(LargePaddleTest, WholeCourseDependsOnHowLongTheBananaOverlaps) {
-    struct Case {
-        int overlapTicks;
-        int wideStartCents;
-    };
-    // Each overlapping tick restarts the countdown at 20; growth takes 56 ticks.
-    const Case cases[] = {{1, 1888}, {2, 1890}, {testing::kOverlapTicks, 1918}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.overlapTicks << " ticks of overlap");
-        g.ResetGame();
-        SetUp();
-        g.shpPaddle[0].Left = g.shpPaddle[1].Left = 3360;
-
-        int growth = 0;
-        for (; growth < c.overlapTicks; ++growth) {
-            Tick();
-            ASSERT_EQ(Countdown(), "19.98");
-            ASSERT_EQ(Width(), 1710 + 15 * growth);
-        }
-        if (c.overlapTicks < testing::kOverlapTicks) MovePaddlesAway();
-        while (Width() < 2535) {
-            Tick();
-            ++growth;
-        }
-        EXPECT_EQ(growth, 56);
-        EXPECT_EQ(Width(), 2535);
-        ASSERT_EQ(Countdown(), Hundredths(c.wideStartCents));
-
-        // Wide: a hundredth a tick, each caption exact, down to 0.
-        for (int cents = c.wideStartCents - 1; cents >= 0; --cents) {
-            Tick();
-            ASSERT_EQ(Width(), 2535);
-            ASSERT_EQ(Countdown(), Hundredths(cents));
-        }
-
-        // Shrink: 9 a tick, past the normal width to 1689, and no further.
-        for (int step = 1; step <= 94; ++step) {
-            Tick();
-            ASSERT_EQ(Width(), 2535 - 9 * step);
-        }
-        EXPECT_EQ(Width(), 1689);
-        for (int tick = 0; tick < 200; ++tick) Tick();
-        EXPECT_EQ(Width(), 1689);
-        EXPECT_EQ(Countdown(), "0");
-        EXPECT_TRUE(g.lblTimer.Visible);
-        EXPECT_TRUE(g.lblTime.Visible);
-    }
 }
 
 TEST_F(LargePaddleTest, AResetInAnyStageRestoresTheNormalWidthAtOnce) {
@@ -165,48 +114,82 @@ TEST_F(LargePaddleTest, NothingHappensUntilTheBottomPaddleCatches) {
     expectIdle("resting on the bottom paddle's edge");
 }
 
-// Whole ticks: the motion step drops the banana and moves the paddles away.
-TEST(LargePaddleTickTest, TheWideStageStartsLaterTheLongerTheBananaOverlaps) {
-    struct Case {
-        float paddleLeft;  // where the arrow keys left the paddles, 105 a step from 3360
-        int overlapTicks;
-        const char* wideStart;
+// The whole course in whole ticks: the motion step drops the banana and, after
+// the catch, the right arrow takes the paddles away from it.
+struct Course {
+    const char* name;
+    float paddleLeft;  // where the arrow keys left the paddles, 105 a step from 3360
+    int overlapTicks;  // ticks in which the banana touches the bottom paddle
+    int wideStartCents;
+};
+
+class LargePaddleCourseTest : public ::testing::TestWithParam<Course> {};
+
+TEST_P(LargePaddleCourseTest, GrowsThenCountsDownThenShrinksOnce) {
+    const Course& c = GetParam();
+    testing::FakeToolkit toolkit;
+    frmGame g{toolkit};
+    toolkit.fractions = {0.9f};  // the banana
+    g.Form_Load();
+    ASSERT_TRUE(testing::AtWaitingSpot(g.imgBananna));
+    for (Shape& paddle : g.shpPaddle) paddle.Left = c.paddleLeft;
+    g.BananaFalling = 45;  // the black brick has been struck
+    const auto tick = [&] {
+        g.Timer1_Timer();
+        ASSERT_EQ(g.shpPaddle[1].Width, g.shpPaddle[0].Width);
     };
-    // The paddles run off to the right after the catch, clear of the banana's
-    // right edge (4560) one or two steps later; standing still they let it fall through.
-    const Case cases[] = {{4515, 1, "18.88"}, {4410, 2, "18.9"}, {3360, testing::kOverlapTicks, "19.18"}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.overlapTicks << " ticks of overlap");
-        testing::FakeToolkit toolkit;
-        frmGame g{toolkit};
-        toolkit.fractions = {0.9f};  // the banana
-        g.Form_Load();
-        ASSERT_TRUE(testing::AtWaitingSpot(g.imgBananna));
-        for (Shape& paddle : g.shpPaddle) paddle.Left = c.paddleLeft;
-        g.BananaFalling = 45;  // the black brick has been struck
 
-        int ticks = 0;
-        while (g.imgBananna.Visible && ticks < 200) {
-            g.Timer1_Timer();
-            ++ticks;
-        }
-        EXPECT_EQ(ticks, 86);  // from Top 4680 to 8550
-        EXPECT_EQ(g.shpPaddle[0].Width, 1710);
-        EXPECT_EQ(g.shpPaddle[1].Width, 1710);
-        EXPECT_EQ(g.lblTime.Caption, "19.98");
-
-        if (c.overlapTicks < testing::kOverlapTicks) g.Form_KeyDown(vbKeyRight, 0);
-        int growing = 1;
-        while (g.shpPaddle[0].Width < 2535 && growing < 100) {
-            g.Timer1_Timer();
-            ++growing;
-        }
-        EXPECT_EQ(growing, 56);
-        EXPECT_EQ(g.lblTime.Caption, c.wideStart);
-        // The parked ball rode along all the while; no life was lost.
-        EXPECT_EQ(g.lblLives.Caption, "3");
+    int ticks = 0;
+    while (g.imgBananna.Visible && ticks < 200) {
+        tick();
+        ++ticks;
     }
+    EXPECT_EQ(ticks, 86);  // from Top 4680 to 8550
+
+    // Each tick of overlap restarts the countdown at 20; growth takes 56 ticks.
+    if (c.overlapTicks < testing::kOverlapTicks) g.Form_KeyDown(kKeyRight, 0);
+    int growth = 1;
+    for (; growth <= c.overlapTicks; ++growth) {
+        ASSERT_EQ(g.lblTime.Caption, "19.98") << "growing tick " << growth;
+        ASSERT_EQ(g.shpPaddle[0].Width, 1695 + 15 * growth);
+        tick();
+    }
+    while (g.shpPaddle[0].Width < 2535 && growth < 100) {
+        tick();
+        ++growth;
+    }
+    EXPECT_EQ(growth, 56);
+    EXPECT_EQ(g.shpPaddle[0].Width, 2535);
+    ASSERT_EQ(g.lblTime.Caption, Hundredths(c.wideStartCents));
+
+    // Wide: a hundredth a tick, each caption exact, down to 0.
+    for (int cents = c.wideStartCents - 1; cents >= 0; --cents) {
+        tick();
+        ASSERT_EQ(g.shpPaddle[0].Width, 2535);
+        ASSERT_EQ(g.lblTime.Caption, Hundredths(cents));
+    }
+
+    // Shrink: 9 a tick, past the normal width to 1689, and no further.
+    for (int step = 1; step <= 94; ++step) {
+        tick();
+        ASSERT_EQ(g.shpPaddle[0].Width, 2535 - 9 * step);
+    }
+    for (int i = 0; i < 200; ++i) tick();
+    EXPECT_EQ(g.shpPaddle[0].Width, 1689);
+    EXPECT_EQ(g.lblTime.Caption, "0");
+    EXPECT_TRUE(g.lblTimer.Visible);
+    EXPECT_TRUE(g.lblTime.Visible);
+    // The parked ball rode along all the while; no life was lost.
+    EXPECT_EQ(g.lblLives.Caption, "3");
 }
+
+// The paddles run off to the right after the catch, clear of the banana's right
+// edge (4560) one or two steps later; standing still they let it fall through.
+INSTANTIATE_TEST_SUITE_P(Overlaps, LargePaddleCourseTest,
+                         ::testing::Values(Course{"OneTick", 4515, 1, 1888},
+                                           Course{"TwoTicks", 4410, 2, 1890},
+                                           Course{"FallingThrough", 3360, testing::kOverlapTicks, 1918}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace crumbleton

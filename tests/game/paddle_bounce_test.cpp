@@ -113,7 +113,7 @@ TEST_F(PaddleBounceStateTest, ABallLeftInsideIsJudgedAgainNextTime) {
 
 TEST_F(PaddleBounceStateTest, AServedBallRisesFromTheBottomPaddle) {
     // From the layout's parked ball (Top 8640), served with no arrow held.
-    game.Form_KeyDown(vbKeySpace, 0);
+    game.Form_KeyDown(kKeySpace, 0);
     int turnedAt = 0;
     for (int tick = 1; tick <= 20 && turnedAt == 0; ++tick) {
         game.Timer1_Timer();

@@ -16,9 +16,9 @@ using ::testing::ElementsAre;
 // Records each draw as well, to see that the source is re-seeded before it is used.
 class DrawRecordingToolkit : public testing::FakeToolkit {
 public:
-    float Rnd() override {
-        calls.push_back("Rnd");
-        return FakeToolkit::Rnd();
+    float RandomFraction() override {
+        calls.push_back("RandomFraction");
+        return FakeToolkit::RandomFraction();
     }
 };
 
@@ -65,7 +65,7 @@ TEST_F(PlacementTest, ReseedsBeforeEveryDrawAndTouchesNothingElse) {
     game.PlacePowerUp();
     game.PlacePowerUp();
 
-    EXPECT_THAT(toolkit.calls, ElementsAre("Randomize", "Rnd", "Randomize", "Rnd"));
+    EXPECT_THAT(toolkit.calls, ElementsAre("Reseed", "RandomFraction", "Reseed", "RandomFraction"));
     // Placing never sends an image home, shows it or stops its fall: the reset does.
     EXPECT_TRUE(AtWaitingSpot(game.imgshield));
     EXPECT_TRUE(AtWaitingSpot(game.imgLive));
@@ -102,7 +102,7 @@ TEST_F(PlacementTest, LoadingTheScreenPlacesOnePowerUp) {
     toolkit.fractions = {0.0f};
     game.Form_Load();
 
-    EXPECT_THAT(toolkit.calls, ElementsAre("Randomize", "Rnd"));
+    EXPECT_THAT(toolkit.calls, ElementsAre("Reseed", "RandomFraction"));
     EXPECT_TRUE(AtWaitingSpot(game.imgshield));
     testing::ExpectOneWaitingOthersHome(game);
 }

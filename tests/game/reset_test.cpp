@@ -116,7 +116,7 @@ TEST_F(ResetTest, MenuResetStaysOnTheGameScreen) {
 
     EXPECT_EQ(g.lblLives.Caption, "3");
     EXPECT_EQ(g.lblPoints.Caption, "0");
-    EXPECT_THAT(toolkit.calls, ElementsAre("Randomize"));
+    EXPECT_THAT(toolkit.calls, ElementsAre("Reseed"));
 }
 
 TEST_F(ResetTest, MenuResetsThenGoesToTheStartScreen) {
@@ -125,7 +125,7 @@ TEST_F(ResetTest, MenuResetsThenGoesToTheStartScreen) {
 
     EXPECT_EQ(g.lblLives.Caption, "3");
     // The reset's new roll comes before the screens change.
-    EXPECT_THAT(toolkit.calls, ElementsAre("Randomize", "Show Start", "Hide Game"));
+    EXPECT_THAT(toolkit.calls, ElementsAre("Reseed", "Show Start", "Hide Game"));
 }
 
 // However a game ends or is left, the next one waits on the bottom paddle for
@@ -207,7 +207,7 @@ TEST_F(ResetTest, ExitEndsWithoutResetting) {
     PlayAWhile();
     g.mnuFileExit_Click();
 
-    EXPECT_THAT(toolkit.calls, ElementsAre("End"));
+    EXPECT_THAT(toolkit.calls, ElementsAre("Quit"));
     EXPECT_EQ(g.lblLives.Caption, "1");
 }
 

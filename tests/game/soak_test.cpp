@@ -199,7 +199,7 @@ private:
             }
         }
         const float gap = target - (paddle.Left + paddle.Width / 2);
-        const int wanted = gap > deadBand_ ? vbKeyRight : gap < -deadBand_ ? vbKeyLeft : 0;
+        const int wanted = gap > deadBand_ ? kKeyRight : gap < -deadBand_ ? kKeyLeft : 0;
         if (wanted != held_) {
             if (held_ != 0) keyUp(held_);
             if (wanted != 0) keyDown(wanted);
@@ -207,18 +207,19 @@ private:
             heldFor_ = 0;
         }
         if (game_.BallSpeedX == 0 && game_.BallSpeedY == 0 && chance(0.05)) {
-            keyDown(vbKeySpace);
-            keyUp(vbKeySpace);
+            keyDown(kKeySpace);
+            keyUp(kKeySpace);
         }
     }
 
     // Any key, down or up, in any order.
     void mash() {
-        static constexpr std::array<int, 7> kKeys{vbKeyLeft, vbKeyRight, vbKeySpace, 38, 40, 13, 65};
+        static constexpr auto kKeys =
+            std::to_array({kKeyLeft, kKeyRight, kKeySpace, kKeyUp, kKeyDown, kKeyReturn, 65});
         const int key = kKeys[static_cast<std::size_t>(pick(static_cast<int>(kKeys.size())))];
         if (chance(0.5)) {
             keyDown(key);
-            if (key == vbKeyLeft || key == vbKeyRight) held_ = key, heldFor_ = 0;
+            if (key == kKeyLeft || key == kKeyRight) held_ = key, heldFor_ = 0;
         } else {
             keyUp(key);
             if (key == held_) held_ = 0;
@@ -238,13 +239,13 @@ private:
         if (++messagesThisTick_ > 1) return fail("a second end-of-game message in one tick: " + m.text);
         if (m.text == " Game Over!!") {
             ++seen.losses;
-            if (m.title != " You Lose!" || m.icon != MsgBoxIcon::Critical)
+            if (m.title != " You Lose!" || m.icon != MessageIcon::Critical)
                 fail("the lost game's box is wrong");
             if (game_.lblLives.Caption != "0")
                 fail("the lost game's message with lives " + game_.lblLives.Caption);
         } else if (m.text == " congratulations, You Win!!") {
             ++seen.wins;
-            if (m.title != " Winner" || m.icon != MsgBoxIcon::None) fail("the win's box is wrong");
+            if (m.title != " Winner" || m.icon != MessageIcon::None) fail("the win's box is wrong");
             if (game_.lblPoints.Caption != "6900")
                 fail("the win's message with points " + game_.lblPoints.Caption);
         } else {

@@ -1,11 +1,11 @@
 # Installs the build into a scratch directory as a package would (prefix /usr under
-# DESTDIR) and checks what lands there: the program and its desktop files, nothing
-# else, each accepted by the desktop's own validators.
+# DESTDIR) and checks what lands there: the program, its desktop files, its manual
+# page and its licence, nothing else, each accepted by the desktop's own validators.
 #
 # cmake -DBUILD_DIR=... -DSTAGE=... -DDESKTOP_FILE_VALIDATE=... -DAPPSTREAMCLI=... -DREADELF=...
 #       -P check_install.cmake
 
-set(app_id org.crumbleton.Crumbleton)
+set(app_id org.crumbleton.crumbleton)
 set(errors "")
 macro(fail message)
     string(APPEND errors "  ${message}\n")
@@ -20,7 +20,7 @@ if(NOT result EQUAL 0)
 endif()
 
 set(root ${STAGE}/usr)
-set(binary ${root}/bin/crumbleton)
+set(binary ${root}/games/crumbleton)
 set(desktop ${root}/share/applications/${app_id}.desktop)
 set(icon ${root}/share/icons/hicolor/scalable/apps/${app_id}.svg)
 set(metainfo ${root}/share/metainfo/${app_id}.metainfo.xml)
@@ -28,8 +28,9 @@ set(metainfo ${root}/share/metainfo/${app_id}.metainfo.xml)
 # Exactly these files: a test program or a benchmark would be a fault.
 file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE ${STAGE} ${STAGE}/*)
 list(SORT installed)
-set(expected usr/bin/crumbleton usr/share/applications/${app_id}.desktop
-    usr/share/icons/hicolor/scalable/apps/${app_id}.svg usr/share/metainfo/${app_id}.metainfo.xml)
+set(expected usr/games/crumbleton usr/share/applications/${app_id}.desktop
+    usr/share/icons/hicolor/scalable/apps/${app_id}.svg usr/share/metainfo/${app_id}.metainfo.xml
+    usr/share/man/man6/crumbleton.6.gz usr/share/doc/crumbleton/copyright usr/share/doc/crumbleton/changelog.gz)
 list(SORT expected)
 if(NOT installed STREQUAL expected)
     fail("installed files: ${installed}\n  expected: ${expected}")
@@ -62,7 +63,7 @@ if(EXISTS ${desktop})
     file(STRINGS ${desktop} icon_key REGEX "^Icon=")
     file(STRINGS ${desktop} categories REGEX "^Categories=")
     if(NOT exec STREQUAL "Exec=crumbleton")
-        fail("desktop entry: ${exec}, but the program is bin/crumbleton")
+        fail("desktop entry: ${exec}, but the program is games/crumbleton")
     endif()
     if(NOT icon_key STREQUAL "Icon=${app_id}")
         fail("desktop entry: ${icon_key}, but the icon is ${app_id}.svg")
@@ -75,10 +76,15 @@ endif()
 if(EXISTS ${metainfo})
     execute_process(COMMAND ${APPSTREAMCLI} validate --no-net --pedantic ${metainfo} RESULT_VARIABLE result
                     OUTPUT_VARIABLE output ERROR_VARIABLE output)
-    if(NOT result EQUAL 0)
+    # Pedantic hints and informational notes too: the validator must have nothing to say.
+    if(NOT result EQUAL 0 OR output MATCHES "(^|\n)[EWIP]: ")
         fail("appstreamcli validate:\n${output}")
     endif()
     file(READ ${metainfo} text)
+    # The component, its desktop entry and its icon go by one name.
+    if(NOT text MATCHES "<id>${app_id}</id>")
+        fail("metainfo: the component id is not ${app_id}")
+    endif()
     if(text MATCHES "@[A-Z_]+@")
         fail("metainfo: a placeholder was not filled in")
     endif()

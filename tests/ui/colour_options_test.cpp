@@ -5,11 +5,10 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "../game/fake_toolkit.h"
 #include "colour_window.h"
+#include "fake_toolkit.h"
 #include "game_view.h"
 #include "navigator.h"
-#include "screen_helpers.h"
 #include "window_helpers.h"
 
 namespace crumbleton {

@@ -17,8 +17,26 @@
 namespace crumbleton {
 namespace {
 
+using testing::ChooseMenuItem;
 using testing::Grab;
+using testing::OnScreen;
 using testing::PixelAt;
+using testing::Region;
+
+// How many pixels of an image are darker than mid-grey: text, or a picture's outline.
+int DarkPixels(const QImage& image) {
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) dark += image.pixelColor(x, y).lightness() < 100;
+    return dark;
+}
+
+int PixelsNotOf(const QImage& image, const QColor& colour) {
+    int other = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) other += image.pixelColor(x, y) != colour;
+    return other;
+}
 
 class GameWindowTest : public testing::GameScreenTest {
 protected:
@@ -252,6 +270,130 @@ TEST_F(GameWindowTest, F11TogglesFullScreenAndEscapeLeavesIt) {
     EXPECT_EQ(g.BallSpeedX, 0);
     EXPECT_TRUE(g.lblMessage.Visible);
 }
+
+TEST_F(GameWindowTest, PowerUpPicturesAndCountdownFollowTheModel) {
+    frmGame& g = game();
+    // The colours every tick paints, so that screenshots differ only by what a test changes.
+    g.ApplyColours();
+    Image& waiting = g.imgBananna.Left == 4080 ? g.imgBananna
+                     : g.imgLive.Left == 4080  ? g.imgLive
+                                               : g.imgshield;
+    const QColor field = Expected(g.shpField.BackColor);
+    const QColor black = Expected(kBlack);
+    const auto spot = [](const QImage& grab, float left, float top) {
+        return Region(grab, left, top, 480, 480);
+    };
+
+    // Waiting: drawn over the black brick.
+    QImage shot = Grab(window->view());
+    EXPECT_GT(PixelsNotOf(spot(shot, 4080, 4680), black), 100);
+
+    // Falling: gone from the brick, drawn where its Top now is (above the start message).
+    waiting.Top = 4680 + 45 * 47;
+    shot = Grab(window->view());
+    EXPECT_EQ(PixelsNotOf(spot(shot, 4080, 4680), black), 0);
+    EXPECT_GT(PixelsNotOf(spot(shot, 4080, waiting.Top), field), 100);
+
+    // Caught: hidden.
+    waiting.Visible = false;
+    shot = Grab(window->view());
+    EXPECT_EQ(PixelsNotOf(spot(shot, 4080, 4680 + 45 * 47), field), 0);
+
+    // The banana caught by the bottom paddle puts the countdown in the panel.
+    const QImage before = Grab(window->view());
+    EXPECT_EQ(DarkPixels(Region(before, g.lblTimer)), 0);
+    EXPECT_EQ(DarkPixels(Region(before, g.lblTime)), 0);
+    g.imgBananna.Left = 4080, g.imgBananna.Top = 8550;
+    g.Timer1_Timer();
+    ASSERT_EQ(g.lblTime.Caption, "19.98");
+    shot = Grab(window->view());
+    EXPECT_GT(DarkPixels(Region(shot, g.lblTimer)), 50);
+    EXPECT_GT(DarkPixels(Region(shot, g.lblTime)), 30);
+    EXPECT_EQ(PixelAt(shot, g.lblTime.Left + 60, g.lblTime.Top + 60), Expected(kActiveTitleBarText));
+
+    // A reset clears the panel and puts one picture back on the brick.
+    ChooseMenuItem(window, "&Reset");
+    shot = Grab(window->view());
+    EXPECT_EQ(Region(shot, g.lblTimer), Region(before, g.lblTimer));
+    EXPECT_EQ(Region(shot, g.lblTime), Region(before, g.lblTime));
+    EXPECT_GT(PixelsNotOf(spot(shot, 4080, 4680), black), 100);
+}
+
+// After refresh() only what changed is painted again; the rest of the screen stays
+// as drawn. What the screen then shows must be what one full paint shows, at the
+// laid-out size and at any other.
+struct ViewSize {
+    const char* name;
+    QSize size;  // logical pixels
+};
+
+class PartialRepaintTest : public GameWindowTest, public ::testing::WithParamInterface<ViewSize> {};
+
+TEST_P(PartialRepaintTest, TheScreenShowsWhatAFullPaintShows) {
+    // The offscreen screen keeps one pixel per logical pixel: at other device
+    // pixel ratios there is nothing of the same resolution to compare with.
+    if (window->devicePixelRatioF() != 1) GTEST_SKIP() << "no screen pixels at this scale";
+    const QSize view = GetParam().size;
+    window->resize(view + QSize(0, window->height() - window->view()->height()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->view()->size() == view; }));
+    const auto onScreenMatchesFullPaint = [&](const char* after) {
+        // The paint that refresh() asked for, and nothing else.
+        QCoreApplication::sendPostedEvents(window, QEvent::UpdateRequest);
+        const QImage shown = OnScreen(window->view()).convertToFormat(QImage::Format_RGB32);
+        const QImage full = Grab(window->view()).convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(shown.size(), full.size());
+        EXPECT_TRUE(shown == full) << "after " << after;
+    };
+    QTest::qWait(50);
+    onScreenMatchesFullPaint("the first paint");
+
+    struct Change {
+        const char* what;
+        std::function<void(frmGame&)> apply;
+    };
+    const Change changes[] = {
+        {"the ball moved", [](frmGame& g) { g.shpBall.Left += 50, g.shpBall.Top -= 50; }},
+        {"the start message hidden", [](frmGame& g) { g.lblMessage.Visible = false; }},
+        {"the paddles moved",
+         [](frmGame& g) {
+             for (Shape& p : g.shpPaddle) p.Left += 105;
+         }},
+        {"the paddles grown",
+         [](frmGame& g) {
+             for (Shape& p : g.shpPaddle) p.Width += 15;
+         }},
+        {"a brick struck down", [](frmGame& g) { g.Brick[12].Visible = false; }},
+        {"a brick weakened", [](frmGame& g) { g.Brick[28].FillColor = kYellow; }},
+        {"the points caption", [](frmGame& g) { g.lblPoints.Caption = "100"; }},
+        {"the black brick struck down", [](frmGame& g) { g.Brick[36].Visible = false; }},
+        {"the power-ups moved",
+         [](frmGame& g) {
+             for (Image* i : {&g.imgLive, &g.imgBananna, &g.imgshield}) i->Top += 45;
+         }},
+        {"the countdown shown",
+         [](frmGame& g) {
+             g.lblTimer.Visible = g.lblTime.Visible = true;
+             g.lblTime.Caption = "19.98";
+         }},
+        {"the shield raised", [](frmGame& g) { g.shpShield[0].Visible = g.shpShield[1].Visible = true; }},
+        {"the face grown",
+         [](frmGame& g) {
+             g.imgFace.Visible = true;
+             g.imgFace.Width = g.imgFace.Height = 1200;
+         }},
+        {"the background colour", [](frmGame& g) { g.BackColor = g.shpField.BackColor = 0xFFC0FF; }},
+    };
+    for (const Change& c : changes) {
+        c.apply(game());
+        window->view()->refresh();
+        onScreenMatchesFullPaint(c.what);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, PartialRepaintTest,
+                         ::testing::Values(ViewSize{"LaidOut", {859, 679}}, ViewSize{"Larger", {1000, 790}},
+                                           ViewSize{"Smaller", {640, 506}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace crumbleton

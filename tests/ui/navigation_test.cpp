@@ -8,13 +8,13 @@
 #include <functional>
 #include <memory>
 
-#include "../game/fake_toolkit.h"
 #include "colour_window.h"
+#include "fake_toolkit.h"
 #include "game_window.h"
 #include "instructions_window.h"
 #include "navigator.h"
-#include "screen_helpers.h"
 #include "start_window.h"
+#include "window_helpers.h"
 
 namespace crumbleton {
 namespace {
@@ -23,7 +23,7 @@ using testing::ChooseMenuItem;
 using testing::Click;
 using testing::Control;
 using ::testing::ElementsAre;
-using testing::MessageBoxCloser;
+using testing::MessageCloser;
 using testing::VisibleScreens;
 
 // The program as it starts: the start menu on view.
@@ -51,10 +51,10 @@ TEST_F(NavigationTest, EveryWayBetweenScreensShowsItsTarget) {
     const Step none = [](Program&) {};
     // The game's ticks end it with a message; OK returns to the start menu.
     const auto endOfGame = [](Program& t, std::function<void(frmGame&)> end, const QString& message) {
-        MessageBoxCloser closer;
+        MessageCloser closer;
         end(t.game()->game());
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !closer.texts.isEmpty() && t.start()->isVisible(); }));
-        EXPECT_EQ(closer.texts, QStringList{message});
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !closer.texts().isEmpty() && t.start()->isVisible(); }));
+        EXPECT_EQ(closer.texts(), QStringList{message});
     };
     struct Way {
         const char* name;
@@ -131,8 +131,8 @@ TEST_F(NavigationTest, EachScreenShowsBeforeOrHidesAfterAsItsWayRequires) {
         {"Instructions", click(&startWindow, "cmdInstructions"), {"Hide Start", "Show Instructions"}},
         {"Options", click(&startWindow, "cmdOptions"), {}},
         {"Colours", click(&startWindow, "cmdColours"), {"Hide Start", "Show Colours"}},
-        {"End Game", click(&startWindow, "cmdEnd"), {"End"}},
-        {"closing the start menu", [&] { startWindow.close(); }, {"End"}},
+        {"End Game", click(&startWindow, "cmdEnd"), {"Quit"}},
+        {"closing the start menu", [&] { startWindow.close(); }, {"Quit"}},
         {"instructions' Back", click(&instructionsWindow, "cmdBack"), {"Show Start", "Hide Instructions"}},
         {"closing the instructions",
          [&] { instructionsWindow.close(); },
@@ -149,7 +149,7 @@ TEST_F(NavigationTest, EachScreenShowsBeforeOrHidesAfterAsItsWayRequires) {
         c.act();
         std::vector<std::string> screenCalls;
         for (const std::string& call : toolkit.calls)
-            if (call.rfind("Show", 0) == 0 || call.rfind("Hide", 0) == 0 || call == "End")
+            if (call.rfind("Show", 0) == 0 || call.rfind("Hide", 0) == 0 || call == "Quit")
                 screenCalls.push_back(call);
         EXPECT_EQ(screenCalls, c.calls);
     }
@@ -283,7 +283,7 @@ TEST_F(NavigationTest, AMinimisedScreenComesBackOnView) {
         {"game closed", startGame, [](Program& t) -> QWidget* { return t.game(); }, close, startGame},
         {"game lost", startGame, [](Program& t) -> QWidget* { return t.game(); },
          [](Program& t) {
-             MessageBoxCloser closer;
+             MessageCloser closer;
              t.game()->game().lblLives.Caption = "0";
              ASSERT_TRUE(QTest::qWaitFor([&] { return t.start()->isVisible(); }));
          },

@@ -6,7 +6,6 @@
 #include <QTest>
 #include <functional>
 
-#include "screen_helpers.h"
 #include "window_helpers.h"
 
 namespace crumbleton {

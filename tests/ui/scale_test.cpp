@@ -7,7 +7,7 @@
 #include <QTest>
 #include <cmath>
 
-#include "../game/fake_toolkit.h"
+#include "fake_toolkit.h"
 #include "instructions_window.h"
 #include "scale.h"
 #include "window_helpers.h"

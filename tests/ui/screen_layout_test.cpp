@@ -13,10 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "../game/fake_toolkit.h"
 #include "colour_window.h"
+#include "fake_toolkit.h"
 #include "instructions_window.h"
-#include "screen_helpers.h"
 #include "start_window.h"
 #include "window_helpers.h"
 

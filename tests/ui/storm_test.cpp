@@ -33,7 +33,7 @@
 #include "game_view.h"
 #include "game_window.h"
 #include "navigator.h"
-#include "screen_helpers.h"
+#include "window_helpers.h"
 
 namespace crumbleton {
 namespace {

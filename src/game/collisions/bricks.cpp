@@ -3,6 +3,7 @@
 #include "captions.h"
 #include "collisions/face_depths.h"
 #include "frm_game.h"
+#include "layout.h"
 #include "rect.h"
 
 namespace crumbleton {
@@ -10,13 +11,11 @@ namespace crumbleton {
 namespace {
 
 // A brick's colour is the number of strikes it still takes.
-constexpr Colour kOneStrike = 33023;     // orange
-constexpr Colour kTwoStrikes = 65535;    // yellow
-constexpr Colour kThreeStrikes = 65280;  // green
-constexpr Colour kPowerUpBrick = 0;      // black, one strike
+constexpr Colour kOneStrike = kOrange;
+constexpr Colour kTwoStrikes = kYellow;
+constexpr Colour kThreeStrikes = kGreen;
+constexpr Colour kPowerUpBrick = kBlack;  // one strike
 
-constexpr float kWaitingSpotLeft = 4080;  // twips; the power-up on the black brick
-constexpr std::int16_t kFallingStep = 45;
 constexpr double kPointsPerStrike = 100;
 
 }  // namespace
@@ -53,11 +52,11 @@ void frmGame::CheckBricks() {
             brick.Visible = false;
             // The game's power-up is the image at the waiting spot; the others sit
             // at home, and falling never changes an image's Left.
-            if (imgshield.Left == kWaitingSpotLeft) {
+            if (imgshield.Left == kWaitingLeft) {
                 ShieldFalling = kFallingStep;
-            } else if (imgLive.Left == kWaitingSpotLeft) {
+            } else if (imgLive.Left == kWaitingLeft) {
                 LifeFalling = kFallingStep;
-            } else if (imgBananna.Left == kWaitingSpotLeft) {
+            } else if (imgBananna.Left == kWaitingLeft) {
                 BananaFalling = kFallingStep;
             }
         }

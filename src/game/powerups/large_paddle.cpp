@@ -4,15 +4,15 @@
 
 #include "captions.h"
 #include "frm_game.h"
+#include "layout.h"
 #include "rect.h"
 
 namespace crumbleton {
 
 namespace {
 
-constexpr float kNormalWidth = 1695, kLargeWidth = 2535;  // twips
-constexpr float kGrowth = 15, kShrink = 9;                // twips per tick
-constexpr double kCountdownStep = 0.01;                   // per tick
+constexpr float kGrowth = 15, kShrink = 9;  // twips per tick
+constexpr double kCountdownStep = 0.01;     // per tick
 
 }  // namespace
 
@@ -28,15 +28,15 @@ void frmGame::CheckBananaPickup() {
 
     const float width = shpPaddle[0].Width;
     const double countdown = CaptionToNumber(lblTime.Caption);
-    if (countdown == 0 && width > kNormalWidth) {
+    if (countdown == 0 && width > kPaddleWidth) {
         // Not clamped: the last step lands on 1689, below the normal width, and
         // that is what keeps a caught banana from starting a new growth.
         for (Shape& paddle : shpPaddle) paddle.Width = paddle.Width - kShrink;
-    } else if (width >= kLargeWidth && countdown > 0) {
+    } else if (width >= kLargePaddleWidth && countdown > 0) {
         lblTime.Caption = NumberToCaption(countdown - kCountdownStep);
-    } else if (width < kNormalWidth) {
+    } else if (width < kPaddleWidth) {
         // Spent until the next reset.
-    } else if (!imgBananna.Visible && width <= kLargeWidth) {
+    } else if (!imgBananna.Visible && width <= kLargePaddleWidth) {
         for (Shape& paddle : shpPaddle) {
             paddle.Width = paddle.Width + kGrowth;
             // Read back each pass: the countdown drops twice per growing tick.

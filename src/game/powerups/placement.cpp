@@ -3,18 +3,12 @@
 #include <cmath>
 
 #include "frm_game.h"
+#include "layout.h"
 
 namespace crumbleton {
 
-namespace {
-
-// On the black brick; a Left of exactly 4080 marks the image the brick releases.
-constexpr float kWaitingLeft = 4080, kWaitingTop = 4680;  // twips
-
-}  // namespace
-
 std::int16_t frmGame::RandomInRange(std::int16_t first, std::int16_t second) {
-    const float r = toolkit_.Rnd();
+    const float r = toolkit_.RandomFraction();
     const auto n = static_cast<std::int16_t>(first - second + 1);
     // Floor, not truncation: with first below second, n is negative.
     const double x = std::floor(static_cast<double>(n) * static_cast<double>(r)) + second;
@@ -22,7 +16,7 @@ std::int16_t frmGame::RandomInRange(std::int16_t first, std::int16_t second) {
 }
 
 void frmGame::PlacePowerUp() {
-    toolkit_.Randomize();
+    toolkit_.Reseed();
     // The arguments are the wrong way round, so the roll is 1 to 9, and 10 only
     // when the fraction is exactly 0. The game's odds rest on it: keep it.
     const std::int16_t roll = RandomInRange(0, 10);

@@ -5,18 +5,19 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <string>
 
-#include "navigator.h"
-#include "screen_helpers.h"
+#include "window_helpers.h"
 
 namespace crumbleton {
 namespace {
 
 using testing::ChooseMenuItem;
 using testing::Click;
+using testing::MessageCloser;
 using testing::VisibleScreens;
 
-class EndingTest : public ::testing::Test {
+class QuitTest : public ::testing::Test {
 protected:
     void SetUp() override { navigator.Show(Screen::Start); }
 
@@ -62,31 +63,17 @@ protected:
     Navigator navigator;
 };
 
-TEST_F(EndingTest, EndGameEndsTheProgram) {
+TEST_F(QuitTest, EndGameEndsTheProgram) {
     EXPECT_EQ(RunUntilEnd([&] { Click(navigator.startWindow(), "cmdEnd"); }), 0);
     ExpectEnded();
 }
 
-TEST_F(EndingTest, ClosingTheStartMenuEndsTheProgram) {
+TEST_F(QuitTest, ClosingTheStartMenuEndsTheProgram) {
     EXPECT_EQ(RunUntilEnd([&] { navigator.startWindow()->close(); }), 0);
     ExpectEnded();
 }
 
-TEST_F(EndingTest, ExitEndsTheProgramWhileTheBallMoves) {
-    StartGame();
-    EXPECT_EQ(RunUntilEnd([&] { ChooseMenuItem(navigator.gameWindow(), "E&xit"); }), 0);
-    ExpectEnded();
-}
-
-TEST_F(EndingTest, ExitEndsThePausedProgram) {
-    StartGame();
-    QTest::keyClick(navigator.gameWindow(), Qt::Key_P);
-    ASSERT_TRUE(navigator.gameWindow()->paused());
-    EXPECT_EQ(RunUntilEnd([&] { ChooseMenuItem(navigator.gameWindow(), "E&xit"); }), 0);
-    ExpectEnded();
-}
-
-TEST_F(EndingTest, EndGameEndsTheProgramWhileTheGameTicksHidden) {
+TEST_F(QuitTest, EndGameEndsTheProgramWhileTheGameTicksHidden) {
     StartGame();
     ChooseMenuItem(navigator.gameWindow(), "&Menu");
     Click(navigator.startWindow(), "cmdInstructions");
@@ -97,6 +84,43 @@ TEST_F(EndingTest, EndGameEndsTheProgramWhileTheGameTicksHidden) {
               0);
     ExpectEnded();
 }
+
+// The game menu's Exit, in each state the game may be in when it is chosen.
+struct ExitCase {
+    const char* name;
+    void (*before)(GameWindow&);  // what happens just before Exit is chosen
+};
+
+class ExitTest : public QuitTest, public ::testing::WithParamInterface<ExitCase> {};
+
+TEST_P(ExitTest, ExitEndsTheProgram) {
+    StartGame();
+    GameWindow& window = *navigator.gameWindow();
+    MessageCloser closer;
+    std::string livesAtExit;
+    EXPECT_EQ(RunUntilEnd([&] {
+                  GetParam().before(window);
+                  livesAtExit = window.game().lblLives.Caption;
+                  ChooseMenuItem(&window, "E&xit");
+              }),
+              0);
+    ExpectEnded();
+    // No end-of-game message and no reset after the end.
+    EXPECT_TRUE(closer.seen.empty());
+    EXPECT_EQ(window.game().lblLives.Caption, livesAtExit);
+}
+
+INSTANTIATE_TEST_SUITE_P(States, ExitTest,
+                         ::testing::Values(ExitCase{"WhileTheBallMoves", [](GameWindow&) {}},
+                                           ExitCase{"Paused",
+                                                    [](GameWindow& w) {
+                                                        QTest::keyClick(&w, Qt::Key_P);
+                                                        ASSERT_TRUE(w.paused());
+                                                    }},
+                                           // The next tick would end the game with a message and a reset.
+                                           ExitCase{"WithTheLastLifeGone",
+                                                    [](GameWindow& w) { w.game().lblLives.Caption = "0"; }}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace crumbleton

@@ -14,22 +14,22 @@ namespace crumbleton::testing {
 
 struct ShownMessage {
     std::string text, title;
-    MsgBoxIcon icon;
+    MessageIcon icon;
 };
 
 class FakeToolkit : public Toolkit {
 public:
-    void MsgBox(std::string_view text, std::string_view title, MsgBoxIcon icon) override {
+    void ShowMessage(std::string_view text, std::string_view title, MessageIcon icon) override {
         messages.push_back({std::string(text), std::string(title), icon});
-        calls.push_back("MsgBox");
+        calls.push_back("ShowMessage");
         // While the box is "open": lets a test act as the toolkit would meanwhile.
         if (whileMessageOpen) whileMessageOpen();
     }
     void Show(Screen screen) override { calls.push_back("Show " + Name(screen)); }
     void Hide(Screen screen) override { calls.push_back("Hide " + Name(screen)); }
-    void End() override { calls.push_back("End"); }
-    void Randomize() override { calls.push_back("Randomize"); }
-    float Rnd() override {
+    void Quit() override { calls.push_back("Quit"); }
+    void Reseed() override { calls.push_back("Reseed"); }
+    float RandomFraction() override {
         if (fractions.empty()) return 0.5f;
         const float r = fractions.front();
         fractions.pop_front();
@@ -53,7 +53,7 @@ public:
 
     std::vector<std::string> calls;
     std::vector<ShownMessage> messages;
-    std::deque<float> fractions;  // what Rnd returns next; 0.5 when empty
+    std::deque<float> fractions;  // what RandomFraction returns next; 0.5 when empty
     std::set<ColourOption> selected;
     std::function<void()> whileMessageOpen;
 };

@@ -1,0 +1,29 @@
+#include "side_screen.h"
+
+#include <QCloseEvent>
+#include <QPushButton>
+
+#include "form_layout.h"
+
+namespace crumbleton {
+
+SideScreen::SideScreen(Toolkit& toolkit, Screen screen, QWidget* parent)
+    : QWidget(parent), toolkit_(toolkit), screen_(screen) {}
+
+QPushButton* SideScreen::makeBackButton(FormLayout& layout, const QRectF& twips, const Font& font) {
+    cmdBack = layout.add(new QPushButton("Back", this), "cmdBack", twips, font);
+    connect(cmdBack, &QPushButton::clicked, this, &SideScreen::cmdBack_Click);
+    return cmdBack;
+}
+
+void SideScreen::cmdBack_Click() {
+    toolkit_.Show(Screen::Start);
+    toolkit_.Hide(screen_);
+}
+
+void SideScreen::closeEvent(QCloseEvent* event) {
+    cmdBack_Click();
+    event->ignore();
+}
+
+}  // namespace crumbleton
