@@ -1,23 +1,26 @@
 // The whole program in play: the real game window, served and steered with key
 // events so that the ball stays in play, measured for a while. Prints the tick
-// intervals, the CPU time, the painting time per frame and the peak memory.
+// intervals, the CPU time, the painting time per frame and the peak memory, then
+// the CPU time while the game is paused.
 //
-//   play_measure [--seconds=N] [--win]     offscreen unless DISPLAY is set
+//   play_measure [--seconds=N] [--paused-seconds=N] [--win] [--no-floors]
 //
+// Offscreen unless DISPLAY or QT_QPA_PLATFORM is set. First, one after the other on the same
+// platform, it runs the two floors beside it (timer_floor and qt_floor) for as
+// long, and gives its figures also as ratios to theirs; --no-floors skips them.
 // --win writes the full points into the caption as the measurement starts, so
 // that it takes in the win sequence (the growing face), its message and a return.
 
-#include <sys/resource.h>
-
+#include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QTimer>
-#include <algorithm>
-#include <chrono>
+#include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,50 +28,47 @@
 #include "desktop.h"
 #include "game_view.h"
 #include "game_window.h"
+#include "measure.h"
 #include "navigator.h"
 
 namespace crumbleton {
 namespace {
 
-using Clock = std::chrono::steady_clock;
-using Ms = std::chrono::duration<double, std::milli>;
+using namespace measure;
 
 constexpr auto kWarmUp = std::chrono::seconds(1);  // the window is shown and painted once
-constexpr double kPeriodMs = 16.0;
-constexpr float kDeadBand = 150;  // twips the paddles' centre may stray from the ball's
 
-double CpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+// Runs a floor program to its end, passing its report through; its figures, or
+// none if it failed.
+std::optional<Floor> RunFloor(const std::string& command) {
+    std::fflush(stdout);
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return std::nullopt;
+    std::optional<Floor> result;
+    char line[512];
+    while (std::fgets(line, sizeof line, pipe) != nullptr) {
+        Floor floor;
+        if (ParseFloor(line, floor))
+            result = floor;
+        else
+            std::fputs(line, stdout);
+    }
+    if (pclose(pipe) != 0) return std::nullopt;
+    return result;
 }
 
-double PeakResidentMiB() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_maxrss) / 1024.0;  // ru_maxrss is in KiB on Linux
+// The command that runs a program beside this one, named as this one was.
+std::string Beside(const char* argv0, const char* program) {
+    const std::filesystem::path self(argv0);
+    return self.has_parent_path() ? (self.parent_path() / program).string() : program;
 }
 
-struct Stats {
-    double mean = 0, median = 0, p99 = 0, max = 0;
-};
-
-Stats Summarise(std::vector<double> values) {
-    Stats s;
-    if (values.empty()) return s;
-    std::sort(values.begin(), values.end());
-    double sum = 0;
-    for (double v : values) sum += v;
-    const auto rank = [&](double p) {
-        const auto i = static_cast<std::size_t>(p * static_cast<double>(values.size() - 1) + 0.5);
-        return values[std::min(i, values.size() - 1)];
-    };
-    s.mean = sum / static_cast<double>(values.size());
-    s.median = rank(0.5);
-    s.p99 = rank(0.99);
-    s.max = values.back();
-    return s;
+// value / floor, as "within limit x" against the ratio target.
+void PrintRatio(const char* what, double value, double floor, double limit) {
+    if (floor <= 0) return;
+    char target[32];
+    std::snprintf(target, sizeof target, "within %.1fx", limit);
+    PrintRow(what, value / floor, "x", target, value / floor <= limit);
 }
 
 // Plays as a player who keeps both paddles under the ball: an arrow key is held
@@ -80,9 +80,15 @@ public:
     void play() {
         frmGame& game = window_.game();
         if (!window_.isVisible()) {
-            // A game ended (its message was closed): back to the game screen.
+            // A game ended (its message was closed): back to the game screen from the
+            // start menu, as a player goes.
             ++interruptions;
-            navigator_.Show(Screen::Game);
+            StartWindow* start = navigator_.startWindow();
+            if (auto* button = start ? start->findChild<QAbstractButton*>("Command1") : nullptr;
+                button != nullptr && start->isVisible())
+                button->click();
+            else
+                navigator_.Show(Screen::Game);
         }
         if (game.BallSpeedX == 0 && game.BallSpeedY == 0) {
             send(QEvent::KeyPress, Qt::Key_Space, false);
@@ -117,33 +123,47 @@ private:
     int held_ = 0;
 };
 
-void PrintRow(const char* what, double value, const char* unit, const char* target = "", int verdict = -1) {
-    std::printf("  %-34s %10.3f %-5s %-26s %s\n", what, value, unit, target,
-                verdict < 0 ? ""
-                : verdict   ? "met"
-                            : "MISSED");
-}
-
 }  // namespace
 }  // namespace crumbleton
 
 int main(int argc, char* argv[]) {
     using namespace crumbleton;
-    double seconds = 20;
-    bool win = false;
+    using namespace crumbleton::measure;
+    double seconds = 20, pausedSeconds = 5;
+    bool win = false, floors = true;
     for (int i = 1; i < argc; ++i) {
-        if (std::strncmp(argv[i], "--seconds=", 10) == 0) seconds = std::atof(argv[i] + 10);
+        seconds = NumberOption(argv[i], "seconds", seconds);
+        pausedSeconds = NumberOption(argv[i], "paused-seconds", pausedSeconds);
         if (std::strcmp(argv[i], "--win") == 0) win = true;
+        if (std::strcmp(argv[i], "--no-floors") == 0) floors = false;
     }
-    const bool display = !qEnvironmentVariableIsEmpty("DISPLAY");
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", display ? "xcb" : "offscreen");
+
+    ChoosePlatform();
+    // The floors run first, each alone, so that none takes the others' CPU.
+    std::optional<Floor> timerFloor, qtFloor;
+    if (floors) {
+        char duration[32];
+        std::snprintf(duration, sizeof duration, " --seconds=%g", seconds);
+        timerFloor = RunFloor(Beside(argv[0], "timer_floor") + duration);
+        qtFloor = RunFloor(Beside(argv[0], "qt_floor") + duration);
+        if (!timerFloor || !qtFloor) {
+            std::fprintf(stderr, "play_measure: a floor program failed\n");
+            return 1;
+        }
+    }
 
     QApplication app(argc, argv);
     InstallFontSubstitutes();
 
+    // The program's way in: the start menu, then its "Start Game!".
     Navigator navigator;
-    navigator.Show(Screen::Game);
+    navigator.Show(Screen::Start);
+    QApplication::processEvents();
+    if (auto* start = navigator.startWindow()->findChild<QAbstractButton*>("Command1")) start->click();
+    if (navigator.gameWindow() == nullptr) {
+        std::fprintf(stderr, "play_measure: the start menu did not lead to the game\n");
+        return 1;
+    }
     GameWindow& window = *navigator.gameWindow();
     Player player(navigator, window);
 
@@ -180,6 +200,11 @@ int main(int argc, char* argv[]) {
     });
     closer.start(250);
 
+    const auto reproduce = [&] {
+        std::printf("  reproduce: %s%s --seconds=%g --paused-seconds=%g%s%s\n", EnvironmentPrefix().c_str(),
+                    argv[0], seconds, pausedSeconds, win ? " --win" : "", floors ? "" : " --no-floors");
+    };
+
     double cpuStart = 0;
     Clock::time_point wallStart;
     QTimer::singleShot(kWarmUp, [&] {
@@ -188,15 +213,13 @@ int main(int argc, char* argv[]) {
         cpuStart = CpuSeconds();
         wallStart = Clock::now();
     });
-    QTimer::singleShot(kWarmUp + std::chrono::milliseconds(static_cast<long>(seconds * 1000)), [&] {
+    const auto playEnd = kWarmUp + std::chrono::milliseconds(static_cast<long>(seconds * 1000));
+    QTimer::singleShot(playEnd, [&] {
         measuring = false;
         const double cpu = CpuSeconds() - cpuStart;
         const double wall = std::chrono::duration<double>(Clock::now() - wallStart).count();
 
-        std::vector<double> intervals;
-        for (std::size_t i = 1; i < ticks.size(); ++i)
-            intervals.push_back(Ms(ticks[i] - ticks[i - 1]).count());
-        const Stats tick = Summarise(intervals);
+        const Stats tick = Summarise(Intervals(ticks));
         const Stats paint = Summarise(paintMs);
         const double cpuShare = 100.0 * cpu / wall;
         const double peak = PeakResidentMiB();
@@ -208,13 +231,18 @@ int main(int argc, char* argv[]) {
 
         std::printf("\nThe whole program in play: %.0f s on the %s platform, device pixel ratio %.2g\n", wall,
                     qPrintable(QGuiApplication::platformName()), window.devicePixelRatioF());
-        std::printf("  %-34s %10s %-5s %-26s %s\n", "measure", "value", "unit", "target", "");
+        PrintHeader();
         PrintRow("tick interval, mean", tick.mean, "ms", "within 1% of 16 ms",
                  std::abs(tick.mean - kPeriodMs) <= 0.01 * kPeriodMs);
         PrintRow("tick interval, median", tick.median, "ms");
         PrintRow("tick interval, 99th percentile", tick.p99, "ms", "under 20 ms", tick.p99 < 20);
+        if (timerFloor)
+            PrintRatio("  as a ratio to the timer floor's", tick.p99, timerFloor->interval.p99, 1.1);
         PrintRow("tick interval, max", tick.max, "ms");
+        if (timerFloor)
+            PrintRatio("  as a ratio to the timer floor's", tick.max, timerFloor->interval.max, 1.1);
         PrintRow("CPU time, share of one core", cpuShare, "%", "under 3 %", cpuShare < 3);
+        if (qtFloor) PrintRatio("  as a ratio to the Qt floor's", cpuShare, qtFloor->cpuShare, 1.2);
         PrintRow("painting per frame, mean", paint.mean, "ms");
         PrintRow("painting per frame, median", paint.median, "ms");
         PrintRow("painting per frame, 99th percentile", paint.p99, "ms");
@@ -225,11 +253,35 @@ int main(int argc, char* argv[]) {
             " %d games ended\n",
             ticks.size(), paintMs.size(), ticks.empty() ? 0.0 : 100.0 * ticksInPlay / ticks.size(), ballsLost,
             player.serves, player.interruptions);
-        const std::string prefix =
-            display ? "DISPLAY=" + qEnvironmentVariable("DISPLAY").toStdString() + " " : "";
-        std::printf("  reproduce: %s%s --seconds=%g%s\n", prefix.c_str(), argv[0], seconds,
-                    win ? " --win" : "");
-        navigator.Quit();
+        if (pausedSeconds <= 0) {
+            reproduce();
+            navigator.Quit();
+            return;
+        }
+        // Paused, no message can come, so the closer's wake-ups would only be ours.
+        closer.stop();
+        window.setPaused(true);
     });
+    // Measured once the pause has been drawn.
+    const auto pauseStart = playEnd + kWarmUp / 2;
+    if (pausedSeconds > 0) {
+        QTimer::singleShot(pauseStart, [&] {
+            cpuStart = CpuSeconds();
+            wallStart = Clock::now();
+        });
+        QTimer::singleShot(
+            pauseStart + std::chrono::milliseconds(static_cast<long>(pausedSeconds * 1000)), [&] {
+                const double cpu = CpuSeconds() - cpuStart;
+                const double wall = std::chrono::duration<double>(Clock::now() - wallStart).count();
+                const double cpuShare = 100.0 * cpu / wall;
+                const double peak = PeakResidentMiB();
+                std::printf("\nThe whole program paused: %.0f s after the play above\n", wall);
+                PrintHeader();
+                PrintRow("CPU time, share of one core", cpuShare, "%", "under 0.1 %", cpuShare < 0.1);
+                PrintRow("peak resident memory", peak, "MiB", "under 40 MiB", peak < 40);
+                reproduce();
+                navigator.Quit();
+            });
+    }
     return QApplication::exec();
 }

@@ -1,6 +1,7 @@
 #include "navigator.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QMessageBox>
 #include <chrono>
 #include <type_traits>
@@ -52,7 +53,12 @@ void Navigator::Show(Screen screen) {
 }
 
 void Navigator::Hide(Screen screen) {
-    if (QWidget* w = window(screen, false)) w->hide();
+    QWidget* w = window(screen, false);
+    if (w == nullptr) return;
+    w->hide();
+    // A window-sized picture per screen adds up at high scale factors: a hidden
+    // screen gives its picture back, and is drawn whole when shown again.
+    if (QBackingStore* store = w->backingStore()) store->resize(QSize(1, 1));
 }
 
 void Navigator::Quit() {

@@ -3,7 +3,9 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QVarLengthArray>
 #include <algorithm>
+#include <cmath>
 #include <type_traits>
 #include <variant>
 
@@ -41,6 +43,33 @@ QRect PaintedRect(const Control& control, const Scale& scale, const QTransform& 
             r = r.united(scale.snapped(control.Left, control.Top, kIconTwips, kIconTwips, device));
     }
     return r.toAlignedRect().adjusted(-1, -1, 1, 1);
+}
+
+// A twips rectangle around some logical pixels, wide enough that no control
+// outside it can paint any of them.
+struct TwipsBounds {
+    double left, top, right, bottom;
+    template <typename Control>
+    bool mayMeet(const Control& c) const {
+        double width = c.Width, height = c.Height;
+        if constexpr (std::is_same_v<Control, Image>) {
+            // An icon paints its natural size, whatever its width and height say.
+            if (!c.Stretch)
+                width = std::max<double>(width, kIconTwips), height = std::max<double>(height, kIconTwips);
+        }
+        return c.Left <= right && c.Left + width >= left && c.Top <= bottom && c.Top + height >= top;
+    }
+};
+
+TwipsBounds TwipsAround(const QRect& pixels, const Scale& scale) {
+    // PaintedRect adds a pixel and snapping moves an edge by under one: three spare.
+    const double twipsPerPixel = kTwipsPerPixel / scale.factor();
+    const QPointF origin = scale.origin();
+    const auto x = [&](double px) { return (px - origin.x()) * twipsPerPixel; };
+    const auto y = [&](double px) { return (px - origin.y()) * twipsPerPixel; };
+    constexpr int kSpare = 3;
+    return {x(pixels.left() - kSpare), y(pixels.top() - kSpare), x(pixels.right() + 1 + kSpare),
+            y(pixels.bottom() + 1 + kSpare)};
 }
 
 }  // namespace
@@ -90,8 +119,14 @@ void GameView::refresh() {
             [&](const auto* now) {
                 auto& before = std::get<std::remove_cvref_t<decltype(*now)>>(drawn_[i]);
                 if (before == *now) return;
-                if (before.Visible) dirty += PaintedRect(before, scale, device);
-                if (now->Visible) dirty += PaintedRect(*now, scale, device);
+                const QRect was = before.Visible ? PaintedRect(before, scale, device) : QRect();
+                const QRect is = now->Visible ? PaintedRect(*now, scale, device) : QRect();
+                // A step of a moving control overlaps its last place: one rectangle
+                // over both is fewer to paint and to send than their outline.
+                if (was.intersects(is))
+                    dirty += was | is;
+                else
+                    dirty += was, dirty += is;
                 before = *now;
             },
             order[i]);
@@ -113,15 +148,23 @@ void GameView::paintEvent(QPaintEvent* event) {
 }
 
 void GameView::paint(QPaintEvent* event) {
+    // The widget's paint already clips to the region: no clip of our own to set up.
     QPainter painter(this);
-    painter.setClipRegion(event->region());
     painter.fillRect(rect(), ToQColor(game_.BackColor, palette()));
     const QRegion& region = event->region();
     const Mapping mapping{sceneScale(), DeviceTransform(this)};
+    // Most frames repaint a few small places: the controls far from all of them are
+    // passed over in twips, before any is snapped to pixels.
+    QVarLengthArray<TwipsBounds, 16> near;
+    for (const QRect& r : region) near.append(TwipsAround(r, mapping.scale));
+    const auto mayMeet = [&](const auto& c) {
+        return std::any_of(near.begin(), near.end(), [&](const TwipsBounds& b) { return b.mayMeet(c); });
+    };
     for (const ControlRef& control : game_.StackingOrder()) {
         std::visit(
             [&](const auto* c) {
-                if (c->Visible && region.intersects(PaintedRect(*c, mapping.scale, mapping.device)))
+                if (c->Visible && mayMeet(*c) &&
+                    region.intersects(PaintedRect(*c, mapping.scale, mapping.device)))
                     draw(painter, mapping, *c);
             },
             control);
@@ -151,28 +194,71 @@ void GameView::draw(QPainter& painter, const Mapping& mapping, const Shape& shap
     if (!shape.Visible) return;
     const QRectF r = mapping.scale.snapped(shape, mapping.device);
     const qreal outline = mapping.scale.outlineWidth(mapping.device);
-    const QColor border = ToQColor(shape.BorderColor, palette());
-    const QBrush fill = FillBrush(shape, palette());
-
     if (shape.Kind == ShapeKind::Oval) {
+        if (&shape == &game_.shpBall && drawBallOnField(painter, mapping, r)) return;
         painter.save();
         painter.setRenderHint(QPainter::Antialiasing);
-        const QRectF inner = r.adjusted(outline / 2, outline / 2, -outline / 2, -outline / 2);
-        if (shape.BackOpaque) {
-            painter.setPen(Qt::NoPen);
-            painter.setBrush(ToQColor(shape.BackColor, palette()));
-            painter.drawEllipse(inner);
-        }
-        painter.setPen(QPen(border, outline));
-        painter.setBrush(fill);
-        painter.drawEllipse(inner);
+        drawOval(painter, r, outline, shape);
         painter.restore();
         return;
     }
 
+    const QColor border = ToQColor(shape.BorderColor, palette());
+    const QBrush fill = FillBrush(shape, palette());
     if (shape.BackOpaque) painter.fillRect(r, ToQColor(shape.BackColor, palette()));
     if (fill.style() != Qt::NoBrush) painter.fillRect(r, fill);
     DrawOutline(painter, r, outline, border);
+}
+
+void GameView::drawOval(QPainter& painter, const QRectF& r, qreal outline, const Shape& shape) const {
+    const QRectF inner = r.adjusted(outline / 2, outline / 2, -outline / 2, -outline / 2);
+    if (shape.BackOpaque) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(ToQColor(shape.BackColor, palette()));
+        painter.drawEllipse(inner);
+    }
+    painter.setPen(QPen(ToQColor(shape.BorderColor, palette()), outline));
+    painter.setBrush(FillBrush(shape, palette()));
+    painter.drawEllipse(inner);
+}
+
+bool GameView::drawBallOnField(QPainter& painter, const Mapping& mapping, const QRectF& r) {
+    // Only the field lies under the ball (the next control down in the stacking
+    // order), so where a device pixel of the field's face surrounds it, the ball and
+    // that pixel look the same wherever they are: drawn once, then copied. At a
+    // fractional device pixel ratio the copy would not land on whole device pixels.
+    const qreal ratio = mapping.device.m11();
+    if (ratio != std::round(ratio)) return false;
+    const Shape& field = game_.shpField;
+    if (!field.Visible || !field.BackOpaque || field.FillStyle != FillPattern::Transparent) return false;
+    const qreal outline = mapping.scale.outlineWidth(mapping.device);
+    const QRectF face =
+        mapping.scale.snapped(field, mapping.device).adjusted(outline, outline, -outline, -outline);
+    const QRectF block = r.adjusted(-1 / ratio, -1 / ratio, 1 / ratio, 1 / ratio);
+    if (!face.contains(block)) return false;
+
+    const Shape& ball = game_.shpBall;
+    const QSize devicePixels(qRound(block.width() * ratio), qRound(block.height() * ratio));
+    const BallKey key{
+        devicePixels,    ratio,          outline,          ball.FillStyle,  ball.FillColor,
+        ball.BackOpaque, ball.BackColor, ball.BorderColor, field.BackColor, palette().cacheKey()};
+    auto found = std::find_if(ballPictures_.begin(), ballPictures_.end(),
+                              [&](const auto& entry) { return entry.first == key; });
+    if (found == ballPictures_.end()) {
+        QImage image(devicePixels, QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        image.fill(ToQColor(field.BackColor, palette()));
+        QPainter picture(&image);
+        picture.setRenderHint(QPainter::Antialiasing);
+        drawOval(picture, QRectF(QPointF(1 / ratio, 1 / ratio), r.size()), outline, ball);
+        picture.end();
+        // The oldest goes: after a change of colours or scale it is not seen again.
+        if (ballPictures_.size() == kBallPictures) ballPictures_.erase(ballPictures_.begin());
+        ballPictures_.emplace_back(key, QPixmap::fromImage(std::move(image)));
+        found = std::prev(ballPictures_.end());
+    }
+    painter.drawPixmap(block.topLeft(), found->second);
+    return true;
 }
 
 void GameView::draw(QPainter& painter, const Mapping& mapping, const Label& label) {

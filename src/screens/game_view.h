@@ -3,13 +3,16 @@
 // screen's stacking order. Every paint reads the model; what the view keeps is
 // only what it last drew, to find the parts of the screen that need painting.
 
+#include <QPixmap>
 #include <QRegion>
 #include <QWidget>
 #include <array>
 #include <chrono>
 #include <functional>
 #include <tuple>
+#include <utility>
 #include <variant>
+#include <vector>
 
 #include "frm_game.h"
 #include "pictures.h"
@@ -50,6 +53,9 @@ private:
     void draw(QPainter& painter, const Mapping& mapping, const Shape& shape);
     void draw(QPainter& painter, const Mapping& mapping, const Label& label);
     void draw(QPainter& painter, const Mapping& mapping, const Image& image);
+    void drawOval(QPainter& painter, const QRectF& r, qreal outline, const Shape& shape) const;
+    // False, having drawn nothing, where the ball does not lie on the field's face.
+    bool drawBallOnField(QPainter& painter, const Mapping& mapping, const QRectF& r);
 
     void paint(QPaintEvent* event);
     void drawPaused(QPainter& painter, const Mapping& mapping);
@@ -65,6 +71,21 @@ private:
     std::array<Drawn, kControls> drawn_;
     Colour drawnBackColor_ = 0;
     PictureCache pictures_;
+    // The ball on the field's face with a device pixel of it around, and what it depends on.
+    struct BallKey {
+        QSize devicePixels;
+        qreal ratio = 0, outline = 0;
+        FillPattern fillStyle{};
+        Colour fill = 0;
+        bool backOpaque = false;
+        Colour back = 0, border = 0, face = 0;
+        qint64 palette = 0;  // the desktop colours among them
+        bool operator==(const BallKey&) const = default;
+    };
+    // Snapped to device pixels, the ball is one of two widths and two heights as it
+    // moves: each of the four is kept.
+    static constexpr std::size_t kBallPictures = 4;
+    std::vector<std::pair<BallKey, QPixmap>> ballPictures_;
     PaintObserver paintObserver_;
     bool paused_ = false;
 };

@@ -27,6 +27,7 @@ public:
     explicit Scale(qreal factor, QPointF origin = QPointF()) : factor_(factor), origin_(origin) {}
 
     qreal factor() const { return factor_; }
+    QPointF origin() const { return origin_; }
 
     // A widget's geometry inside its parent: each edge rounded from its twips
     // position, so that controls that meet in twips meet in pixels.
