@@ -78,6 +78,14 @@ inline void PrintRow(const char* what, double value, const char* unit, const cha
                             : "MISSED");
 }
 
+// A floor's intervals, `what` naming them ("tick" or "wake-up").
+inline void PrintIntervals(const std::string& what, const Stats& s) {
+    PrintRow((what + " interval, mean").c_str(), s.mean, "ms");
+    PrintRow((what + " interval, median").c_str(), s.median, "ms");
+    PrintRow((what + " interval, 99th percentile").c_str(), s.p99, "ms");
+    PrintRow((what + " interval, max").c_str(), s.max, "ms");
+}
+
 // A floor's figures in one line that play_measure reads back.
 struct Floor {
     Stats interval;        // ms

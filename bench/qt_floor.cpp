@@ -152,10 +152,7 @@ int main(int argc, char* argv[]) {
             " device pixel ratio %.2g\n",
             wall, qPrintable(QGuiApplication::platformName()), window.devicePixelRatioF());
         PrintHeader();
-        PrintRow("tick interval, mean", floor.interval.mean, "ms");
-        PrintRow("tick interval, median", floor.interval.median, "ms");
-        PrintRow("tick interval, 99th percentile", floor.interval.p99, "ms");
-        PrintRow("tick interval, max", floor.interval.max, "ms");
+        PrintIntervals("tick", floor.interval);
         PrintRow("CPU time, share of one core", floor.cpuShare, "%");
         PrintRow("painting per frame, mean", paint.mean, "ms");
         PrintRow("painted area per frame, mean", areaShare, "%", "of the window");

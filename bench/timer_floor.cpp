@@ -41,10 +41,7 @@ int main(int argc, char* argv[]) {
     Floor floor{Summarise(Intervals(times)), 100.0 * cpu / wall};
     std::printf("\nThe timer floor: a bare program woken every 16 ms for %.0f s\n", wall);
     PrintHeader();
-    PrintRow("wake-up interval, mean", floor.interval.mean, "ms");
-    PrintRow("wake-up interval, median", floor.interval.median, "ms");
-    PrintRow("wake-up interval, 99th percentile", floor.interval.p99, "ms");
-    PrintRow("wake-up interval, max", floor.interval.max, "ms");
+    PrintIntervals("wake-up", floor.interval);
     PrintRow("CPU time, share of one core", floor.cpuShare, "%");
     std::printf("  %zu wake-ups\n", times.size());
     std::printf("  reproduce: %s --seconds=%g\n", argv[0], seconds);
