@@ -97,6 +97,8 @@ void GameWindow::placeOnScreen() {
 }
 
 bool GameWindow::windowKey(const QKeyEvent& key) {
+    // A held F11 would toggle on every repeat.
+    if (key.type() != QEvent::KeyPress || key.isAutoRepeat()) return false;
     if (key.key() == Qt::Key_F11) {
         setWindowState(windowState() ^ Qt::WindowFullScreen);
         return true;
@@ -156,17 +158,15 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
     if (widget == nullptr) return false;
 
     auto* key = static_cast<QKeyEvent*>(event);
-    if (widget->window() == this && type == QEvent::KeyPress && windowKey(*key)) return true;
-    if (widget->window() == this && pauseKey(*key)) return true;
+    const bool ours = widget->window() == this;
+    if (ours && (windowKey(*key) || pauseKey(*key))) return true;
     const std::optional<int> code = GameKeyCode(key->key());
     if (!code) return false;
-    if (widget->window() != this) {
+    if (!ours) {
         // An arrow held in the game may be let go while a menu, a message box or
         // another window has the keyboard; the game must still see it go.
-        if (type == QEvent::KeyRelease && !key->isAutoRepeat() && heldArrows_.erase(*code) > 0) {
+        if (type == QEvent::KeyRelease && !key->isAutoRepeat() && heldArrows_.erase(*code) > 0)
             game_.Form_KeyUp(*code, ShiftState(key->modifiers()));
-            view_->refresh();
-        }
         return false;
     }
     // Paused, the game takes no key; the others still reach the window and its menu.
