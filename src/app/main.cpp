@@ -2,6 +2,7 @@
 #include <QIcon>
 
 #include "desktop.h"
+#include "language.h"
 #include "navigator.h"
 
 int main(int argc, char* argv[]) {
@@ -11,6 +12,7 @@ int main(int argc, char* argv[]) {
     // Wayland desktops find the entry, and with it the icon, by this name.
     QGuiApplication::setDesktopFileName("org.crumbleton.crumbleton");
     crumbleton::InstallFontSubstitutes();
+    crumbleton::InstallDesktopLanguage(app);
 
     crumbleton::Navigator navigator;
     navigator.Show(crumbleton::Screen::Start);

@@ -1,0 +1,29 @@
+#pragma once
+// The player's language: the game's own texts and Qt's (the message box's button)
+// in the first language of the desktop's list that the game has, English otherwise.
+
+#include <QLocale>
+#include <QStringList>
+#include <optional>
+
+class QCoreApplication;
+
+namespace crumbleton {
+
+// The translations of the game, as built into the program: the languages' names
+// (`de`, `pt_BR`...), sorted.
+QStringList GameLanguages();
+
+// The first of `preferred` (BCP 47 names, most wanted first, as
+// QLocale::uiLanguages gives them) that the game has; none where English, or a
+// language the game lacks, comes first.
+std::optional<QLocale> ChooseLanguage(const QStringList& preferred);
+
+// Installs the game's and Qt's translators for `language` into `app`; they live
+// as long as it does. False, with nothing installed, where the game lacks it.
+bool InstallLanguage(QCoreApplication& app, const QLocale& language);
+
+// The desktop's choice: LANGUAGE, LC_ALL, LC_MESSAGES and LANG, as Qt reads them.
+void InstallDesktopLanguage(QCoreApplication& app);
+
+}  // namespace crumbleton
