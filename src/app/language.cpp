@@ -22,28 +22,29 @@ QStringList GameLanguages() {
     return languages;
 }
 
-std::optional<QLocale> ChooseLanguage(const QStringList& preferred) {
+std::optional<QString> ChooseLanguage(const QStringList& preferred) {
     for (const QString& name : preferred) {
-        const QLocale language(name);
+        const QLocale locale(name);
         // English is the game's own: it ends the search, as would a language found.
         // "C" and "POSIX" ask for no language, and so for English too.
-        if (language.language() == QLocale::English || language.language() == QLocale::C) return std::nullopt;
+        if (locale.language() == QLocale::English || locale.language() == QLocale::C) return std::nullopt;
+        // The translator tries the name, then shorter forms of it (de_AT, then de).
         QTranslator probe;
-        if (probe.load(language, "crumbleton", "_", kGameTranslations)) return language;
+        if (probe.load(locale, "crumbleton", "_", kGameTranslations)) return probe.language();
     }
     return std::nullopt;
 }
 
-bool InstallLanguage(QCoreApplication& app, const QLocale& language) {
+bool InstallLanguage(QCoreApplication& app, const QString& language) {
     auto* game = new QTranslator(&app);
-    if (!game->load(language, "crumbleton", "_", kGameTranslations)) {
+    if (!game->load("crumbleton_" + language, kGameTranslations)) {
         delete game;
         return false;
     }
     QCoreApplication::installTranslator(game);
     // Qt's own texts, the "OK" of a message box among them, where the desktop has them.
     auto* qt = new QTranslator(&app);
-    if (qt->load(language, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (qt->load(QLocale(language), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qt);
     else
         delete qt;
@@ -51,7 +52,7 @@ bool InstallLanguage(QCoreApplication& app, const QLocale& language) {
 }
 
 void InstallDesktopLanguage(QCoreApplication& app) {
-    if (const std::optional<QLocale> language = ChooseLanguage(QLocale::system().uiLanguages()))
+    if (const std::optional<QString> language = ChooseLanguage(QLocale::system().uiLanguages()))
         InstallLanguage(app, *language);
 }
 

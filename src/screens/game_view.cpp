@@ -321,7 +321,8 @@ void GameView::draw(QPainter& painter, const Mapping& mapping, const Label& labe
     const QString caption = number ? QString::fromStdString(label.Caption) : ShownCaption(label.Caption);
     painter.save();
     painter.setClipRect(r, Qt::IntersectClip);
-    painter.setFont(FittingFont(mapping.scale.font(label.Font), caption, text.size().toSize(), flags));
+    painter.setFont(FittingFont(mapping.scale.font(label.Font), caption, text.size().toSize(), flags,
+                                LegiblePixels(mapping.scale)));
     painter.setPen(ToQColor(label.ForeColor, palette()));
     painter.drawText(text, flags, caption);
     painter.restore();
