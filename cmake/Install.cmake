@@ -91,5 +91,9 @@ set(CPACK_STRIP_FILES ON)
 # on Wayland, and the open fonts that stand in for its own.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, qt6-wayland, fonts-liberation2, fonts-linuxlibertine, fonts-ebgaramond, fonts-dejavu-core")
+    "qt6-qpa-plugins, qt6-wayland, fonts-liberation2, fonts-linuxlibertine, fonts-ebgaramond, fonts-dejavu-core, qt6-translations-l10n")
+# Qt's own texts (the message box's button) in the player's language come from
+# qt6-translations-l10n; the Chinese and Japanese texts need a font with their
+# characters.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei | fonts-noto-cjk")
 include(CPack)
