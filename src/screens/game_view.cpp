@@ -10,6 +10,7 @@
 #include <type_traits>
 #include <variant>
 
+#include "brick_marks.h"
 #include "desktop.h"
 #include "form_layout.h"
 #include "scale.h"
@@ -32,6 +33,10 @@ QBrush FillBrush(const Shape& shape, const QPalette& palette) {
             break;
     }
     return Qt::NoBrush;
+}
+
+bool IsBrick(const frmGame& game, const Shape& shape) {
+    return std::any_of(game.Brick.begin(), game.Brick.end(), [&](const Shape& b) { return &b == &shape; });
 }
 
 // The device-aligned logical pixels a control may paint, with a pixel to spare
@@ -179,6 +184,12 @@ void GameView::setPaused(bool paused) {
     update();
 }
 
+void GameView::setBrickMarks(bool on) {
+    if (on == brickMarks_) return;
+    brickMarks_ = on;
+    update();
+}
+
 void GameView::paintEvent(QPaintEvent* event) {
     if (!paintObserver_) return paint(event);
     using Clock = std::chrono::steady_clock;
@@ -251,6 +262,9 @@ void GameView::draw(QPainter& painter, const Mapping& mapping, const Shape& shap
     if (shape.BackOpaque) painter.fillRect(r, ToQColor(shape.BackColor, palette()));
     if (fill.style() != Qt::NoBrush) painter.fillRect(r, fill);
     DrawOutline(painter, r, outline, border);
+    if (brickMarks_ && IsBrick(game_, shape))
+        DrawStrengthMarks(painter, mapping.scale, mapping.device, shape,
+                          ToQColor(shape.FillColor, palette()));
 }
 
 void GameView::drawOval(QPainter& painter, const QRectF& r, qreal outline, const Shape& shape) const {

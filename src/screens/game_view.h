@@ -24,8 +24,8 @@ namespace crumbleton {
 QString ShownCaption(const std::string& caption);
 
 class GameView : public QWidget {
-public:
-    GameView(const frmGame& game, QWidget* parent = nullptr);
+    Q_OBJECT  // a class of its own to the accessibility factory
+        public : GameView(const frmGame& game, QWidget* parent = nullptr);
 
     // Schedules a repaint of the controls that changed since the last call, at
     // their old and their new places; the rest of the screen stays as drawn.
@@ -33,6 +33,9 @@ public:
 
     // Shows "Paused" over the scene, or takes it away.
     void setPaused(bool paused);
+    // Draws on every brick a mark of the strikes it still takes, or no mark.
+    void setBrickMarks(bool on);
+    bool brickMarks() const { return brickMarks_; }
 
     // Called after every paint with its duration and the region it painted (logical
     // pixels); for measuring programs. Nothing is timed while none is set.
@@ -91,6 +94,7 @@ private:
     std::vector<std::pair<BallKey, QPixmap>> ballPictures_;
     PaintObserver paintObserver_;
     bool paused_ = false;
+    bool brickMarks_ = false;
 };
 
 }  // namespace crumbleton
