@@ -119,6 +119,10 @@ ColourWindow::ColourWindow(Toolkit& toolkit, QWidget* parent) : SideScreen(toolk
         MakeFrame(*layout, fraColours, "fraBackGround", background, {360, 2520, 6735, 1695}, kFrameFont),
     };
 
+    // Each group is named for what it colours; left alone, a screen reader would
+    // call every group by the title of the frame around them.
+    for (QGroupBox* group : groups) group->setAccessibleName(group->title());
+
     // The option buttons and "Back" keep the toolkit's default font, not their frame's.
     for (const OptionLayout& o : kOptions) {
         auto* button = layout->add(new OptionButton(QCoreApplication::translate("ColourWindow", o.caption),

@@ -32,7 +32,9 @@ public:
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name || t == QAccessible::Value ? item()->text : QString();
+        if (t == QAccessible::Name) return item()->text;
+        if (t == QAccessible::Value && item()->value) return QString::number(*item()->value);
+        return QString();
     }
     QRect rect() const override {
         const auto* view = static_cast<const QWidget*>(item()->parent());
@@ -124,19 +126,14 @@ void FieldAccessibility::set(FieldItem& item, const QString& text, bool shown, s
     item.text = text;
     item.shown = shown;
     item.value = value;
-    if (!announce || !QAccessible::isActive()) return;
-    if (showing) {
-        QAccessibleEvent event(&item, shown ? QAccessible::ObjectShow : QAccessible::ObjectHide);
+    if (!announce) return;
+    const auto raise = [this](QAccessibleEvent&& event) {
         QAccessible::updateAccessibility(&event);
-    }
-    if (named) {
-        QAccessibleEvent event(&item, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
-    }
-    if (valued && value) {
-        QAccessibleValueChangeEvent event(&item, *value);
-        QAccessible::updateAccessibility(&event);
-    }
+        if (observer_) observer_(&event);
+    };
+    if (showing) raise(QAccessibleEvent(&item, shown ? QAccessible::ObjectShow : QAccessible::ObjectHide));
+    if (named) raise(QAccessibleEvent(&item, QAccessible::NameChanged));
+    if (valued && value) raise(QAccessibleValueChangeEvent(&item, *value));
 }
 
 void FieldAccessibility::read(bool paused, bool announce) {

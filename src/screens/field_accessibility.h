@@ -8,10 +8,12 @@
 #include <QObject>
 #include <QRect>
 #include <QString>
-#include <array>
+#include <functional>
 #include <optional>
 
 #include "frm_game.h"
+
+class QAccessibleEvent;
 
 namespace crumbleton {
 
@@ -37,12 +39,18 @@ public:
     // After anything that may have changed the game or the pause.
     void update(bool paused);
 
+    // Called with every event raised, as it goes to the screen reader; for tests,
+    // since Qt hands events on only while an assistive technology listens.
+    using EventObserver = std::function<void(QAccessibleEvent*)>;
+    void setEventObserver(EventObserver observer) { observer_ = std::move(observer); }
+
 private:
     void set(FieldItem& item, const QString& text, bool shown, std::optional<double> value, bool announce);
     void read(bool paused, bool announce);
 
     const frmGame& game_;
     GameView* view_;
+    EventObserver observer_;
     FieldItem *lives_, *points_, *countdown_, *message_, *powerUp_, *paused_;
 };
 

@@ -56,6 +56,8 @@ public:
     // Runs a command of the window, as its key or its menu entry does.
     void run(WindowCommand command);
     bool isOn(WindowCommand command) const;
+    // What a screen reader is told of the field; see FieldAccessibility.
+    FieldAccessibility& accessibility() const { return *accessibility_; }
     // Called after every tick of the timer; for measuring programs.
     void setTickObserver(std::function<void()> observer) { tickObserver_ = std::move(observer); }
 
