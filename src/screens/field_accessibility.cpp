@@ -10,6 +10,7 @@
 #include "game_view.h"
 #include "layout.h"
 #include "scale.h"
+#include "window_commands.h"
 
 namespace crumbleton {
 
@@ -33,6 +34,7 @@ public:
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name) return item()->text;
+        if (t == QAccessible::Description) return item()->description;
         if (t == QAccessible::Value && item()->value) return QString::number(*item()->value);
         return QString();
     }
@@ -115,6 +117,7 @@ FieldAccessibility::FieldAccessibility(const frmGame& game, GameView* view) : ga
     message_ = new FieldItem(view, "message");
     powerUp_ = new FieldItem(view, "powerUp");
     paused_ = new FieldItem(view, "paused");
+    paused_->description = PauseHint();
     read(false, false);
 }
 

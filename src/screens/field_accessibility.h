@@ -25,7 +25,7 @@ class FieldItem : public QObject {
 public:
     FieldItem(QObject* parent, const char* name) : QObject(parent) { setObjectName(name); }
 
-    QString text;
+    QString text, description;
     bool shown = false;
     std::optional<double> value;  // the number it tells, where it tells one
     QRect rect;                   // logical pixels of the view

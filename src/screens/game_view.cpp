@@ -14,6 +14,7 @@
 #include "desktop.h"
 #include "form_layout.h"
 #include "scale.h"
+#include "window_commands.h"
 
 namespace crumbleton {
 
@@ -239,9 +240,7 @@ void GameView::drawPaused(QPainter& painter, const Mapping& mapping) {
     font.setPixelSize(std::max(1, font.pixelSize() / 2));
     font.setBold(false);
     painter.setFont(font);
-    painter.drawText(band.adjusted(0, bandHeight * 0.68, 0, 0), Qt::AlignHCenter | Qt::AlignTop,
-                     //: Under "Paused", 12 pt, 585 px wide: the keys that end the pause.
-                     QCoreApplication::translate("GameWindow", "P, Pause or Space to play on"));
+    painter.drawText(band.adjusted(0, bandHeight * 0.68, 0, 0), Qt::AlignHCenter | Qt::AlignTop, PauseHint());
 }
 
 void GameView::draw(QPainter& painter, const Mapping& mapping, const Shape& shape) {

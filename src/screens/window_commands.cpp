@@ -29,4 +29,11 @@ constexpr WindowCommandEntry kWindowCommands[] = {
 
 std::span<const WindowCommandEntry> WindowCommands() { return kWindowCommands; }
 
+QString PauseHint() {
+    // One sentence to translate, not one put together from key names: a test holds
+    // it to the pause's keys.
+    //: Under "Paused", 12 pt, 585 px wide: the keys that end the pause.
+    return QCoreApplication::translate("GameWindow", "P, Pause or Space to play on");
+}
+
 }  // namespace crumbleton

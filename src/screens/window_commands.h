@@ -4,6 +4,7 @@
 // pause's hint and the key lists of the README and the manual page follow this
 // table; a test holds the docs to it.
 
+#include <QString>
 #include <Qt>
 #include <span>
 
@@ -26,6 +27,10 @@ struct WindowCommandEntry {
 
 // Every command, in the menu's order.
 std::span<const WindowCommandEntry> WindowCommands();
+
+// The line under "Paused" that names the keys that play on: those of the pause's
+// entry above, in the player's language.
+QString PauseHint();
 
 // The command that a key press runs, given which commands are on now; nullptr if none.
 template <typename IsOn>
