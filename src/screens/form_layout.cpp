@@ -71,7 +71,13 @@ qreal FittingScale(QSize available, QMargins frame, QSize clientPx, int fixedHei
 
 void UseButtonFaceBackground(QWidget* window) {
     QPalette palette = window->palette();
-    palette.setColor(QPalette::Window, ToQColor(kButtonFace, palette));
+    const QColor face = ToQColor(kButtonFace, palette);
+    palette.setColor(QPalette::Window, face);
+    // Labels, option buttons and frame titles write on it in the desktop's text
+    // colours, which a desktop pairs with its window colour, not its button face.
+    for (const auto group : {QPalette::Active, QPalette::Inactive})
+        for (const auto role : {QPalette::WindowText, QPalette::Text})
+            palette.setColor(group, role, ReadableOn(face, palette.color(group, role)));
     window->setPalette(palette);
     window->setAutoFillBackground(true);
 }
