@@ -7,6 +7,7 @@
 
 #include "command_line.h"
 #include "desktop.h"
+#include "language.h"
 #include "navigator.h"
 
 namespace {
@@ -70,6 +71,7 @@ int main(int argc, char* argv[]) {
     // Wayland desktops find the entry, and with it the icon, by this name.
     QGuiApplication::setDesktopFileName("org.crumbleton.crumbleton");
     crumbleton::InstallFontSubstitutes();
+    crumbleton::InstallDesktopLanguage(app);
 
     crumbleton::Navigator navigator;
     navigator.Show(crumbleton::Screen::Start);

@@ -8,6 +8,28 @@
 
 namespace crumbleton {
 
+namespace {
+
+// The rules word the two end-of-game messages in English; the player reads them here.
+[[maybe_unused]] constexpr const char* kMessages[] = {
+    //: Text of the message box when the last life is lost. Leading blank and "!!" are
+    //: the original's; write it as your language would.
+    QT_TRANSLATE_NOOP("Messages", " Game Over!!"),
+    //: Title of the message box when the last life is lost.
+    QT_TRANSLATE_NOOP("Messages", " You Lose!"),
+    //: Text of the message box when every brick is cleared. The lower-case start, the
+    //: leading blank and "!!" are the original's; write it as your language would.
+    QT_TRANSLATE_NOOP("Messages", " congratulations, You Win!!"),
+    //: Title of the message box when every brick is cleared.
+    QT_TRANSLATE_NOOP("Messages", " Winner"),
+};
+
+QString Translated(std::string_view text) {
+    return QCoreApplication::translate("Messages", std::string(text).c_str());
+}
+
+}  // namespace
+
 Navigator::Navigator() = default;
 
 Navigator::~Navigator() = default;
@@ -17,9 +39,7 @@ void Navigator::ShowMessage(std::string_view text, std::string_view title, Messa
     if (game_) game_->paintNow();
     QWidget* parent = QApplication::activeWindow();
     QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
-                    QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
-                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok,
-                    parent);
+                    Translated(title), Translated(text), QMessageBox::Ok, parent);
     box.exec();
 }
 
