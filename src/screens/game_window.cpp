@@ -10,6 +10,7 @@
 #include "form_layout.h"
 #include "game_view.h"
 #include "scale.h"
+#include "screen_fit.h"
 
 namespace crumbleton {
 
@@ -73,6 +74,7 @@ GameWindow::GameWindow(Toolkit& toolkit, QWidget* parent) : QMainWindow(parent),
     addItem(game_.mnuFileExit, &frmGame::mnuFileExit_Click);
 
     placeOnScreen();
+    new ScreenFit(this, [this](QScreen* screen, const QRect& wanted) { fitTo(screen, wanted); });
 
     // Keys reach the game wherever the focus sits in this window.
     qApp->installEventFilter(this);
@@ -86,14 +88,23 @@ GameWindow::GameWindow(Toolkit& toolkit, QWidget* parent) : QMainWindow(parent),
 GameWindow::~GameWindow() { qApp->removeEventFilter(this); }
 
 void GameWindow::placeOnScreen() {
-    // The laid-out size where the screen has room for it, else as large as it has.
     const int menuHeight = menuBar()->sizeHint().height();
-    const QSize laidOut = view_->sizeHint() + QSize(0, menuHeight);
     const QPoint corner =
         Scale().rect(game_.WindowLeft, game_.WindowTop, 0, 0).topLeft() - QPoint(0, menuHeight);
-    const qreal scale = FittingScale(this, laidOut, corner, menuHeight);
-    const QSize view = (QSizeF(view_->sizeHint()) * scale).toSize();
-    MoveWindow(this, QRect(corner, view + QSize(0, menuHeight)));
+    fitTo(ScreenAt(corner), QRect(corner, view_->sizeHint() + QSize(0, menuHeight)));
+}
+
+void GameWindow::fitTo(QScreen* screen, const QRect& wanted) {
+    // A window shrunk to fit a smaller screen takes its size back where there is
+    // room again, unless the player has resized it since.
+    const QSize size = wanted.size() == fitted_ && !unshrunk_.isEmpty() ? unshrunk_ : wanted.size();
+    // That size where the screen has room for it, else as large as it has.
+    const int menuHeight = menuBar()->sizeHint().height();
+    const qreal scale = FittingScale(this, size, screen, menuHeight);
+    const QSize view = (QSizeF(size - QSize(0, menuHeight)) * scale).toSize();
+    MoveWindow(this, QRect(wanted.topLeft(), view + QSize(0, menuHeight)), screen);
+    unshrunk_ = size;
+    fitted_ = this->size();
 }
 
 bool GameWindow::windowKey(const QKeyEvent& key) {

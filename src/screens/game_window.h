@@ -11,6 +11,7 @@
 #include "frm_game.h"
 
 class QKeyEvent;
+class QScreen;
 
 namespace crumbleton {
 
@@ -54,6 +55,8 @@ protected:
 private:
     // The laid-out size and place, or as near as the screen allows.
     void placeOnScreen();
+    // The client area (menu bar included) at `wanted`, or as near as `screen` allows.
+    void fitTo(QScreen* screen, const QRect& wanted);
     // F11 toggles full screen and Escape leaves it: true when `key` was one of them.
     bool windowKey(const QKeyEvent& key);
     void tick();
@@ -69,6 +72,7 @@ private:
     bool paused_ = false;
     std::set<int> heldArrows_;  // game key codes of arrows down now
     std::function<void()> tickObserver_;
+    QSize fitted_, unshrunk_;  // the size fitTo last gave the window, and the size it was asked for
 };
 
 }  // namespace crumbleton
