@@ -7,6 +7,10 @@
 #include <QMenuBar>
 #include <optional>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 #include "form_layout.h"
 #include "game_view.h"
 #include "scale.h"
@@ -15,6 +19,9 @@
 namespace crumbleton {
 
 namespace {
+
+// How long a window keeps its size before a drag that resized it counts as over.
+constexpr std::chrono::milliseconds kResizeSettled{500};
 
 // The game's key codes (those of the desktop it was made for).
 std::optional<int> GameKeyCode(int qtKey) {
@@ -80,6 +87,15 @@ GameWindow::GameWindow(Toolkit& toolkit, QWidget* parent) : QMainWindow(parent),
     qApp->installEventFilter(this);
 
     game_.Form_Load();
+    settled_.setSingleShot(true);
+    settled_.setInterval(kResizeSettled);
+    connect(&settled_, &QTimer::timeout, this, [] {
+#ifdef __GLIBC__
+        // The window's pictures of the sizes it was dragged through are freed, but the
+        // C library keeps the freed memory for itself; handed back to the system here.
+        malloc_trim(0);
+#endif
+    });
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &GameWindow::tick);
     timer_.start(kTickPeriod);
@@ -222,6 +238,11 @@ void GameWindow::hideEvent(QHideEvent* event) {
     // serve, and the hidden screen's tick must run on.
     if (!event->spontaneous()) setPaused(false);
     QMainWindow::hideEvent(event);
+}
+
+void GameWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    settled_.start();
 }
 
 void GameWindow::closeEvent(QCloseEvent* event) {

@@ -49,6 +49,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     // The frame's close control leaves the game as the menu's "Menu" does.
     void closeEvent(QCloseEvent* event) override;
 
@@ -68,6 +69,7 @@ private:
     frmGame game_;
     GameView* view_ = nullptr;
     QTimer timer_;
+    QTimer settled_;       // fires once the window has kept its size for a moment
     bool ticking_ = true;  // false once the program ends
     bool paused_ = false;
     std::set<int> heldArrows_;  // game key codes of arrows down now
