@@ -50,16 +50,29 @@ void MoveWindow(QWidget* window, const QRect& clientPx, const QScreen* screen) {
 }
 
 qreal FittingScale(const QWidget* window, QSize clientPx, const QScreen* screen, int fixedHeight) {
-    const QMargins frame = FrameMargins(window);
-    const QSize room = screen->availableGeometry().size().shrunkBy(frame) - QSize(0, fixedHeight);
-    const qreal scale = std::min(qreal(room.width()) / clientPx.width(),
-                                 qreal(room.height()) / (clientPx.height() - fixedHeight));
+    return FittingScale(screen->availableGeometry().size(), FrameMargins(window), clientPx, fixedHeight);
+}
+
+qreal FittingScale(QSize available, QMargins frame, QSize clientPx, int fixedHeight) {
+    // In floating point: a screen the toolkit got wrong can report sizes near the
+    // ends of int's range, where taking the frame away would overflow.
+    const qreal roomWidth = qreal(available.width()) - frame.left() - frame.right();
+    const qreal roomHeight = qreal(available.height()) - frame.top() - frame.bottom() - fixedHeight;
+    const qreal scale =
+        std::min(roomWidth / clientPx.width(), roomHeight / (qreal(clientPx.height()) - fixedHeight));
+    if (std::isnan(scale)) return 1.0;
     return std::clamp(scale, 0.1, 1.0);
 }
 
 void UseButtonFaceBackground(QWidget* window) {
     QPalette palette = window->palette();
-    palette.setColor(QPalette::Window, ToQColor(kButtonFace, palette));
+    const QColor face = ToQColor(kButtonFace, palette);
+    palette.setColor(QPalette::Window, face);
+    // Labels, option buttons and frame titles write on it in the desktop's text
+    // colours, which a desktop pairs with its window colour, not its button face.
+    for (const auto group : {QPalette::Active, QPalette::Inactive})
+        for (const auto role : {QPalette::WindowText, QPalette::Text})
+            palette.setColor(group, role, ReadableOn(face, palette.color(group, role)));
     window->setPalette(palette);
     window->setAutoFillBackground(true);
 }

@@ -43,6 +43,9 @@ void MoveWindow(QWidget* window, const QRect& clientPx, const QScreen* screen);
 // laid-out size) fits with its frame into the free area of `screen`;
 // `fixedHeight` pixels of the client area, such as a menu bar, do not scale.
 qreal FittingScale(const QWidget* window, QSize clientPx, const QScreen* screen, int fixedHeight = 0);
+// The same for a free area of `available` and a window frame of `frame`, whatever
+// sizes a screen reports.
+qreal FittingScale(QSize available, QMargins frame, QSize clientPx, int fixedHeight = 0);
 
 // Gives a window the button-face background of its layout.
 void UseButtonFaceBackground(QWidget* window);

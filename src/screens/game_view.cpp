@@ -287,7 +287,7 @@ void GameView::draw(QPainter& painter, const Mapping& mapping, const Label& labe
     painter.save();
     painter.setClipRect(r, Qt::IntersectClip);
     painter.setFont(FittingFont(mapping.scale.font(label.Font), caption, text.size().toSize(), flags));
-    painter.setPen(ToQColor(label.ForeColor, palette()));
+    painter.setPen(TextColour(label.ForeColor, label.BackColor, palette()));
     painter.drawText(text, flags, caption);
     painter.restore();
 }
