@@ -199,7 +199,17 @@ void GameView::paintEvent(QPaintEvent* event) {
     paintObserver_(Clock::now() - start, event->region());
 }
 
+void GameView::forgetOtherSizes() {
+    if (size() == picturesSize_ && devicePixelRatioF() == picturesRatio_) return;
+    // A window dragged through many sizes would otherwise keep a rendering for each.
+    pictures_.clear();
+    ballPictures_.clear();
+    picturesSize_ = size();
+    picturesRatio_ = devicePixelRatioF();
+}
+
 void GameView::paint(QPaintEvent* event) {
+    forgetOtherSizes();
     // The widget's paint already clips to the region: no clip of our own to set up.
     QPainter painter(this);
     painter.fillRect(rect(), ToQColor(game_.BackColor, palette()));
@@ -336,7 +346,7 @@ void GameView::draw(QPainter& painter, const Mapping& mapping, const Label& labe
     painter.setClipRect(r, Qt::IntersectClip);
     painter.setFont(FittingFont(mapping.scale.font(label.Font), caption, text.size().toSize(), flags,
                                 LegiblePixels(mapping.scale)));
-    painter.setPen(ToQColor(label.ForeColor, palette()));
+    painter.setPen(TextColour(label.ForeColor, label.BackColor, palette()));
     painter.drawText(text, flags, caption);
     painter.restore();
 }

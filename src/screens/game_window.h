@@ -17,6 +17,7 @@
 
 class QAction;
 class QKeyEvent;
+class QScreen;
 
 namespace crumbleton {
 
@@ -65,12 +66,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     // The frame's close control leaves the game as the menu's "Menu" does.
     void closeEvent(QCloseEvent* event) override;
 
 private:
     // The laid-out size and place, or as near as the screen allows.
     void placeOnScreen();
+    // The client area (menu bar included) at `wanted`, or as near as `screen` allows.
+    void fitTo(QScreen* screen, const QRect& wanted);
     // Runs the window command whose key `key` is: true if it was one.
     bool commandKey(const QKeyEvent& key);
     // The menu's checks and what a screen reader is told, after anything may have changed.
@@ -82,10 +86,12 @@ private:
     frmGame game_;
     GameView* view_ = nullptr;
     QTimer timer_;
+    QTimer settled_;       // fires once the window has kept its size for a moment
     bool ticking_ = true;  // false once the program ends
     bool paused_ = false;
     std::set<int> heldArrows_;  // game key codes of arrows down now
     std::function<void()> tickObserver_;
+    QSize fitted_, unshrunk_;  // the size fitTo last gave the window, and the size it was asked for
     std::vector<std::pair<WindowCommand, QAction*>> commandActions_;
     std::unique_ptr<FieldAccessibility> accessibility_;
 };
