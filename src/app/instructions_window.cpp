@@ -21,7 +21,6 @@ namespace {
 // An image control: its SVG picture stretched over the whole control, told to a
 // screen reader as a picture of what it shows.
 class PictureBox : public QWidget {
-    Q_OBJECT
 public:
     PictureBox(QWidget* parent, const QString& path, const QString& shows)
         : QWidget(parent), renderer_(path) {
@@ -60,7 +59,7 @@ private:
 };
 
 QAccessibleInterface* PictureAccessible(const QString&, QObject* object) {
-    if (auto* picture = qobject_cast<PictureBox*>(object))
+    if (auto* picture = dynamic_cast<PictureBox*>(object))
         return new QAccessibleWidget(picture, QAccessible::Graphic);
     return nullptr;
 }
@@ -164,5 +163,3 @@ InstructionsWindow::InstructionsWindow(Toolkit& toolkit, QWidget* parent)
 }
 
 }  // namespace crumbleton
-
-#include "instructions_window.moc"

@@ -96,7 +96,7 @@ private:
 
 QAccessibleInterface* Factory(const QString&, QObject* object) {
     if (auto* item = qobject_cast<FieldItem*>(object)) return new FieldItemAccessible(item);
-    if (auto* view = qobject_cast<GameView*>(object)) return new FieldAccessible(view);
+    if (auto* view = dynamic_cast<GameView*>(object)) return new FieldAccessible(view);
     return nullptr;
 }
 

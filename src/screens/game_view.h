@@ -24,8 +24,8 @@ namespace crumbleton {
 QString ShownCaption(const std::string& caption);
 
 class GameView : public QWidget {
-    Q_OBJECT  // a class of its own to the accessibility factory
-        public : GameView(const frmGame& game, QWidget* parent = nullptr);
+public:
+    GameView(const frmGame& game, QWidget* parent = nullptr);
 
     // Schedules a repaint of the controls that changed since the last call, at
     // their old and their new places; the rest of the screen stays as drawn.
