@@ -20,13 +20,20 @@ void Navigator::ShowMessage(std::string_view text, std::string_view title, Messa
                     QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
                     QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok,
                     parent);
+    // Neither the box nor the start menu after it answers a key pressed for the
+    // game: each acts only on keys pressed once it is on view.
+    keyGate_.holdBackHeldKeys();
     box.exec();
+    keyGate_.holdBackHeldKeys();
 }
 
 QWidget* Navigator::window(Screen screen, bool create) {
     const auto get = [&](auto& window) -> QWidget* {
         using Window = typename std::remove_reference_t<decltype(window)>::element_type;
-        if (!window && create) window = std::make_unique<Window>(*this);
+        if (!window && create) {
+            window = std::make_unique<Window>(*this);
+            keyGate_.comeFirst();
+        }
         return window.get();
     };
     switch (screen) {

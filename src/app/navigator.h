@@ -9,6 +9,7 @@
 #include "colour_window.h"
 #include "game_window.h"
 #include "instructions_window.h"
+#include "key_gate.h"
 #include "start_window.h"
 #include "toolkit.h"
 
@@ -38,6 +39,8 @@ public:
 private:
     QWidget* window(Screen screen, bool create);
 
+    // Before the screens: a screen's own key filter must not hide keys from it.
+    KeyGate keyGate_;
     // Created when first needed, hidden but never destroyed while the program runs.
     std::unique_ptr<StartWindow> start_;
     std::unique_ptr<InstructionsWindow> instructions_;
