@@ -61,6 +61,10 @@ bool KeyGate::press(KeyId id, const QKeyEvent& key) {
                             at - last->second.timestamp <= kRepeatPairMs;
         if (repeat && last->second.heldBack) heldBack_.insert(id);
         lastRelease_.erase(last);
+    } else if (!key.isAutoRepeat()) {
+        // Down already, yet pressed anew: its release went to no window of ours
+        // (one hidden by the press, or another program's).
+        heldBack_.erase(id);
     }
     down_.insert(id);
     return heldBack_.count(id) > 0;
