@@ -88,8 +88,11 @@ set(CPACK_STRIP_FILES ON)
 # dpkg-shlibdeps finds the libraries the program links (Qt Core, Gui, Widgets and
 # Svg, whose plugins also draw the SVG icon); what it loads without linking is
 # named here: the platform plugins that open its windows on X11 and, natively,
-# on Wayland, and the open fonts that stand in for its own.
+# on Wayland, the open fonts that stand in for its own, and Qt's translations of
+# its own texts (the message box's button) in the player's language. The Chinese
+# and Japanese texts need a font with their characters.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, qt6-wayland, fonts-liberation2, fonts-linuxlibertine, fonts-ebgaramond, fonts-dejavu-core")
+    "qt6-qpa-plugins, qt6-wayland, fonts-liberation2, fonts-linuxlibertine, fonts-ebgaramond, fonts-dejavu-core, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei | fonts-noto-cjk")
 include(CPack)

@@ -7,6 +7,8 @@ packages=(
     # build
     cmake ninja-build g++ make pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev
+    # the translations: lupdate and lrelease, and their CMake functions
+    qt6-l10n-tools qt6-tools-dev
     # tests and benchmarks
     googletest libgtest-dev libgmock-dev libbenchmark-dev clang-format
     desktop-file-utils appstream locales
@@ -20,6 +22,9 @@ packages=(
     # for the game's fonts
     qt6-qpa-plugins qt6-wayland libqt6svg6
     fonts-dejavu-core fonts-liberation2 fonts-ebgaramond fonts-linuxlibertine
+    # Qt's own texts in the player's language, and a font with the Chinese and
+    # Japanese characters
+    qt6-translations-l10n fonts-wqy-microhei
 )
 
 missing=()

@@ -38,6 +38,24 @@ void FitTitle(QMessageBox& box) {
                   grid->columnCount());
 }
 
+// The rules word the two end-of-game messages in English; the player reads them here.
+[[maybe_unused]] constexpr const char* kMessages[] = {
+    //: Text of the message box when the last life is lost. Leading blank and "!!" are
+    //: the original's; write it as your language would.
+    QT_TRANSLATE_NOOP("Messages", " Game Over!!"),
+    //: Title of the message box when the last life is lost.
+    QT_TRANSLATE_NOOP("Messages", " You Lose!"),
+    //: Text of the message box when every brick is cleared. The lower-case start, the
+    //: leading blank and "!!" are the original's; write it as your language would.
+    QT_TRANSLATE_NOOP("Messages", " congratulations, You Win!!"),
+    //: Title of the message box when every brick is cleared.
+    QT_TRANSLATE_NOOP("Messages", " Winner"),
+};
+
+QString Translated(std::string_view text) {
+    return QCoreApplication::translate("Messages", std::string(text).c_str());
+}
+
 }  // namespace
 
 Navigator::Navigator() = default;
@@ -49,9 +67,7 @@ void Navigator::ShowMessage(std::string_view text, std::string_view title, Messa
     if (game_) game_->paintNow();
     QWidget* parent = QApplication::activeWindow();
     QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
-                    QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
-                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok,
-                    parent);
+                    Translated(title), Translated(text), QMessageBox::Ok, parent);
     FitTitle(box);
     // Neither the box nor the start menu after it answers a key pressed for the
     // game: each acts only on keys pressed once it is on view.

@@ -39,13 +39,26 @@ void MoveWindow(QWidget* window, const QRect& clientPx);
 // laid-out size) fits with its frame into the free area of the screen at `where`;
 // `fixedHeight` pixels of the client area, such as a menu bar, do not scale.
 qreal FittingScale(const QWidget* window, QSize clientPx, QPoint where, int fixedHeight = 0);
+// The same for a free area of `available` and a window frame of `frame`, whatever
+// sizes a screen reports.
+qreal FittingScale(QSize available, QMargins frame, QSize clientPx, int fixedHeight = 0);
 
 // Gives a window the button-face background of its layout.
 void UseButtonFaceBackground(QWidget* window);
 
-// `font` made smaller, a pixel at a time, until `text` fits `box` with `flags`.
-// The stand-in fonts run wider than the ones the layout was made for.
-QFont FittingFont(QFont font, const QString& text, const QSize& box, int flags);
+// The smallest text that stays legible at `scale`: 7 pt at the layout's 96 dpi.
+int LegiblePixels(const Scale& scale);
+
+// `font` made smaller, a pixel at a time, until `text` fits `box` with `flags`, but
+// not below `minPixels`. The stand-in fonts, and translations, run wider than the
+// texts the layout was made for.
+QFont FittingFont(QFont font, const QString& text, const QSize& box, int flags, int minPixels);
+
+// What a label, button, option button or frame shows as its text (without the "&"
+// of its access key), the room it has for it, and how it lays it out there.
+QString ShownText(const QWidget* control);
+QSize TextRoom(const QWidget* control);
+int TextFlags(const QWidget* control);
 
 // The controls of one top-level window, each remembered with its twips, so that the
 // whole window can be laid out at any scale. Owned by the window.
@@ -55,8 +68,8 @@ public:
     // desktop, unless `placed` is false and the window system places the window.
     FormLayout(QWidget* window, QRectF client, bool placed);
 
-    // Lays out `control` at twips inside its parent, with `font` if given. A
-    // label's font shrinks where needed for its caption to fit.
+    // Lays out `control` at twips inside its parent, with `font` if given. The font
+    // shrinks where needed for the control's text to fit, down to a legible size.
     template <typename Widget>
     Widget* add(Widget* control, const char* name, QRectF twips, std::optional<Font> font = std::nullopt) {
         control->setObjectName(name);

@@ -20,6 +20,9 @@
 
 namespace crumbleton {
 
+// A caption of the game screen's rules as the window shows it: in the player's language.
+QString ShownCaption(const std::string& caption);
+
 class GameView : public QWidget {
 public:
     GameView(const frmGame& game, QWidget* parent = nullptr);

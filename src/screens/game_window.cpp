@@ -56,13 +56,13 @@ bool IsGameKey(int code) { return IsArrow(code) || code == kKeySpace; }
 
 GameWindow::GameWindow(Toolkit& toolkit, QWidget* parent) : QMainWindow(parent), game_(toolkit) {
     setObjectName("frmGame");
-    setWindowTitle(QString::fromStdString(game_.Caption));
+    setWindowTitle(ShownCaption(game_.Caption));
     view_ = new GameView(game_, this);
     setCentralWidget(view_);
 
-    QMenu* file = menuBar()->addMenu(QString::fromStdString(game_.mnuFile.Caption));
+    QMenu* file = menuBar()->addMenu(ShownCaption(game_.mnuFile.Caption));
     const auto addItem = [&](const MenuItem& item, void (frmGame::*handler)()) {
-        QAction* action = file->addAction(QString::fromStdString(item.Caption));
+        QAction* action = file->addAction(ShownCaption(item.Caption));
         connect(action, &QAction::triggered, this, [this, handler] {
             (game_.*handler)();
             view_->refresh();
