@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPointer>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <vector>
@@ -63,6 +64,10 @@ public:
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (box == nullptr || done_) return;
             done_ = true;
+            // As a player finds it, with the keyboard: the offscreen platform, unlike a
+            // desktop, leaves the first window it opens inactive.
+            box->activateWindow();
+            ASSERT_TRUE(QTest::qWaitFor([box] { return box->isActiveWindow() && box->focusWidget(); }));
             whileOpen_(box);
         });
         poll_.start(5);
