@@ -10,6 +10,8 @@
 #include <chrono>
 #include <type_traits>
 
+#include "screen_fit.h"
+
 namespace crumbleton {
 
 namespace {
@@ -98,9 +100,20 @@ QWidget* Navigator::window(Screen screen, bool create) {
     return nullptr;
 }
 
+QScreen* Navigator::replacedScreen(const QWidget* shown) const {
+    // Going back, the screen left is still on view; going forward, it was just hidden.
+    for (const QWidget* w : {static_cast<QWidget*>(start_.get()), static_cast<QWidget*>(instructions_.get()),
+                             static_cast<QWidget*>(colours_.get()), static_cast<QWidget*>(game_.get())}) {
+        if (w != nullptr && w != shown && w->isVisible()) return w->screen();
+    }
+    return lastHidden_;
+}
+
 void Navigator::Show(Screen screen) {
     if (ended_) return;
     QWidget* w = window(screen, true);
+    // A screen opens on the monitor of the screen it replaces.
+    if (ScreenFit* fit = ScreenFit::of(w)) fit->openOn(replacedScreen(w));
     // A window minimised before it was left would come back as an icon only.
     if (w->isMinimized()) w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
     w->show();
@@ -111,6 +124,7 @@ void Navigator::Show(Screen screen) {
 void Navigator::Hide(Screen screen) {
     QWidget* w = window(screen, false);
     if (w == nullptr) return;
+    if (w->isVisible()) lastHidden_ = w->screen();
     w->hide();
     // A window-sized picture per screen adds up at high scale factors: a hidden
     // screen gives its picture back, and is drawn whole when shown again.

@@ -3,6 +3,8 @@
 // and the game's rules talk to: message boxes, showing and hiding screens,
 // ending, chance, and the colour options.
 
+#include <QPointer>
+#include <QScreen>
 #include <memory>
 #include <random>
 
@@ -38,6 +40,8 @@ public:
 
 private:
     QWidget* window(Screen screen, bool create);
+    // The screen (monitor) of the window that `shown` replaces, or null.
+    QScreen* replacedScreen(const QWidget* shown) const;
 
     // Before the screens: a screen's own key filter must not hide keys from it.
     KeyGate keyGate_;
@@ -46,6 +50,7 @@ private:
     std::unique_ptr<InstructionsWindow> instructions_;
     std::unique_ptr<ColourWindow> colours_;
     std::unique_ptr<GameWindow> game_;
+    QPointer<QScreen> lastHidden_;  // where the last screen left was
     std::mt19937 random_;
     bool ended_ = false;
 };

@@ -16,17 +16,14 @@
 
 #include "desktop.h"
 #include "scaled_style.h"
+#include "screen_fit.h"
 
 namespace crumbleton {
-
-namespace {
 
 QScreen* ScreenAt(QPoint where) {
     QScreen* screen = QGuiApplication::screenAt(where);
     return screen != nullptr ? screen : QGuiApplication::primaryScreen();
 }
-
-}  // namespace
 
 QRect ReachableRect(const QRect& wanted, const QRect& available) {
     const auto axis = [](int start, int size, int freeStart, int freeSize) {
@@ -49,17 +46,15 @@ QMargins FrameMargins(const QWidget* window) {
     return QMargins(border, border + window->style()->pixelMetric(QStyle::PM_TitleBarHeight), border, border);
 }
 
-void MoveWindow(QWidget* window, const QRect& clientPx) {
+void MoveWindow(QWidget* window, const QRect& clientPx, const QScreen* screen) {
     const QMargins frame = FrameMargins(window);
-    const QRect placed =
-        ReachableRect(clientPx.marginsAdded(frame), ScreenAt(clientPx.topLeft())->availableGeometry());
+    const QRect placed = ReachableRect(clientPx.marginsAdded(frame), screen->availableGeometry());
     // The geometry of a top-level widget is its client area, without the frame.
     window->setGeometry(placed.marginsRemoved(frame));
 }
 
-qreal FittingScale(const QWidget* window, QSize clientPx, QPoint where, int fixedHeight) {
-    return FittingScale(ScreenAt(where)->availableGeometry().size(), FrameMargins(window), clientPx,
-                        fixedHeight);
+qreal FittingScale(const QWidget* window, QSize clientPx, const QScreen* screen, int fixedHeight) {
+    return FittingScale(screen->availableGeometry().size(), FrameMargins(window), clientPx, fixedHeight);
 }
 
 qreal FittingScale(QSize available, QMargins frame, QSize clientPx, int fixedHeight) {
@@ -137,6 +132,7 @@ int TextFlags(const QWidget* control) {
 FormLayout::FormLayout(QWidget* window, QRectF client, bool placed)
     : QObject(window), window_(window), client_(client), placed_(placed) {
     window_->setFixedSize(scale_.rect(0, 0, client_.width(), client_.height()).size());
+    new ScreenFit(window_, [this](QScreen* screen, const QRect& wanted) { fitTo(screen, wanted.topLeft()); });
 }
 
 void FormLayout::place(const Control& control) const {
@@ -171,10 +167,18 @@ void FormLayout::apply(qreal factor) {
 }
 
 void FormLayout::fit() {
-    const Scale laidOut;
-    const QRect client = laidOut.rect(client_.x(), client_.y(), client_.width(), client_.height());
-    apply(FittingScale(window_, client.size(), client.topLeft()));
-    if (placed_) MoveWindow(window_, QRect(client.topLeft(), window_->size()));
+    const QRect client = Scale().rect(client_.x(), client_.y(), client_.width(), client_.height());
+    QScreen* screen = ScreenAt(client.topLeft());
+    apply(FittingScale(window_, client.size(), screen));
+    if (placed_) MoveWindow(window_, QRect(client.topLeft(), window_->size()), screen);
+}
+
+void FormLayout::fitTo(QScreen* screen, QPoint wantedPx) {
+    const QSize laidOut = Scale().rect(0, 0, client_.width(), client_.height()).size();
+    apply(FittingScale(window_, laidOut, screen));
+    // The size, set again, reaches the window system in the new screen's pixels.
+    window_->resize(window_->minimumSize());
+    MoveWindow(window_, QRect(wantedPx, window_->size()), screen);
 }
 
 QLabel* MakeLabel(FormLayout& layout, QWidget* parent, const char* name, const QString& caption, QRectF twips,

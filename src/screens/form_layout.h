@@ -16,6 +16,7 @@
 #include "scale.h"
 
 class QLabel;
+class QScreen;
 class QWidget;
 
 namespace crumbleton {
@@ -31,14 +32,17 @@ QRect ReachableRect(const QRect& wanted, const QRect& available);
 // estimated from the style before.
 QMargins FrameMargins(const QWidget* window);
 
+// The screen at `where` on the desktop, or the primary one off every screen.
+QScreen* ScreenAt(QPoint where);
+
 // Puts a top-level window's client area at `clientPx` on the desktop, or as near to
-// it as keeps the window on the screen there (ReachableRect).
-void MoveWindow(QWidget* window, const QRect& clientPx);
+// it as keeps the window on `screen` (ReachableRect).
+void MoveWindow(QWidget* window, const QRect& clientPx, const QScreen* screen);
 
 // The largest scale, up to 1, at which a window of `clientPx` (logical pixels at the
-// laid-out size) fits with its frame into the free area of the screen at `where`;
+// laid-out size) fits with its frame into the free area of `screen`;
 // `fixedHeight` pixels of the client area, such as a menu bar, do not scale.
-qreal FittingScale(const QWidget* window, QSize clientPx, QPoint where, int fixedHeight = 0);
+qreal FittingScale(const QWidget* window, QSize clientPx, const QScreen* screen, int fixedHeight = 0);
 // The same for a free area of `available` and a window frame of `frame`, whatever
 // sizes a screen reports.
 qreal FittingScale(QSize available, QMargins frame, QSize clientPx, int fixedHeight = 0);
@@ -80,6 +84,9 @@ public:
 
     // Shrinks the window, if needed, to fit its screen, and puts it in its place.
     void fit();
+    // Lays the window out again for `screen`, its client area at `wantedPx` or as
+    // near as fits.
+    void fitTo(QScreen* screen, QPoint wantedPx);
     const Scale& scale() const { return scale_; }
 
 private:

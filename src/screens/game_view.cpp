@@ -187,7 +187,17 @@ void GameView::paintEvent(QPaintEvent* event) {
     paintObserver_(Clock::now() - start, event->region());
 }
 
+void GameView::forgetOtherSizes() {
+    if (size() == picturesSize_ && devicePixelRatioF() == picturesRatio_) return;
+    // A window dragged through many sizes would otherwise keep a rendering for each.
+    pictures_.clear();
+    ballPictures_.clear();
+    picturesSize_ = size();
+    picturesRatio_ = devicePixelRatioF();
+}
+
 void GameView::paint(QPaintEvent* event) {
+    forgetOtherSizes();
     // The widget's paint already clips to the region: no clip of our own to set up.
     QPainter painter(this);
     painter.fillRect(rect(), ToQColor(game_.BackColor, palette()));
