@@ -46,7 +46,9 @@ public:
 
     // A paused game runs no tick and takes no arrow or space until resumed (P,
     // Pause or space). The pause is the window's, not the game's: the rules never
-    // see it, and leaving the screen ends it.
+    // see it, and leaving the screen ends it. An open menu of the window also
+    // holds the ticks, apart from the pause: it shows no "Paused", and opening or
+    // closing it neither starts nor ends a pause.
     bool paused() const { return paused_; }
     void setPaused(bool paused);
     // Marks on every brick telling the strikes it still takes; off until switched on,
@@ -80,6 +82,8 @@ private:
     // The menu's checks and what a screen reader is told, after anything may have changed.
     void showState();
     void tick();
+    // A menu of the window's menu bar, or a submenu of one, is open.
+    bool menuOpen() const;
     void releaseHeldArrows();
     bool ballInFlight() const { return game_.BallSpeedX != 0 || game_.BallSpeedY != 0; }
 
