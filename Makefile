@@ -49,9 +49,11 @@ PREFIX ?= /usr/local
 install: build-release
 	DESTDIR="$(DESTDIR)" cmake --install build/release --prefix "$(PREFIX)"
 
-# A Debian package of the game, build/release/crumbleton_<version>_<arch>.deb.
-package: build-release
-	cd build/release && cpack -G DEB
+# The Debian source and binary packages, built by dpkg-buildpackage from a copy of
+# the tree, in build/package: crumbleton_<version>_<arch>.deb, its .changes, the
+# source package's .dsc and .tar.xz.
+package: setup
+	bash scripts/package.sh build/package
 
 # The pictures of the screens in docs/screenshots, at scale factors 1 and 2.
 screenshots: build-dev

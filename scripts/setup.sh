@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing need, and only
-# those that are missing, so repeated runs cost one dpkg query.
+# those that are missing, so repeated runs cost one dpkg query. Packages named
+# as arguments are installed too: the tools of the make targets that few run.
+#
+# usage: setup.sh [PACKAGE...]
 set -euo pipefail
 
 packages=(
@@ -10,9 +13,13 @@ packages=(
     # tests and benchmarks
     googletest libgtest-dev libgmock-dev libbenchmark-dev clang-format
     desktop-file-utils appstream locales
-    # make package: dpkg-shlibdeps works out the libraries the .deb depends on,
-    # lintian checks the package, binutils strips the program
-    dpkg-dev lintian binutils
+    # make package: Debian's own tools build the source and binary packages from
+    # debian/ (build-essential is what every package's build may assume), lintian
+    # checks them, hardening-check (devscripts) and blhc check the program's
+    # hardening, readelf (binutils) looks at the installed program; lrelease and
+    # Qt's CMake functions for it build the translations
+    build-essential dpkg-dev debhelper lintian devscripts blhc binutils
+    qt6-l10n-tools qt6-tools-dev
     # the Wayland test: a headless compositor, its screenshot client, and the
     # library its test keyboard module is built against
     weston libweston-10-dev
@@ -20,6 +27,7 @@ packages=(
     # for the game's fonts
     qt6-qpa-plugins qt6-wayland libqt6svg6
     fonts-dejavu-core fonts-liberation2 fonts-ebgaramond fonts-linuxlibertine
+    "$@"
 )
 
 missing=()
