@@ -1,6 +1,6 @@
 # The two commands that matter: `make run` and `make test`. Both install what is
 # missing first, so they work on a fresh Debian 12 machine.
-.PHONY: setup run test bench build-dev build-release build-asan clean install package screenshots
+.PHONY: setup run test bench build-dev build-release build-asan clean install package hardening screenshots
 
 setup:
 	@bash scripts/setup.sh
@@ -54,6 +54,10 @@ install: build-release
 # source package's .dsc and .tar.xz.
 package: setup
 	bash scripts/package.sh build/package
+
+# The hardening of the program that `make run` starts, as hardening-check sees it.
+hardening: build-release
+	bash tests/install/check_hardening.sh build/release/src/app/crumbleton build/release/compile_commands.json
 
 # The pictures of the screens in docs/screenshots, at scale factors 1 and 2.
 screenshots: build-dev
