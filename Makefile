@@ -1,6 +1,7 @@
 # The two commands that matter: `make run` and `make test`. Both install what is
 # missing first, so they work on a fresh Debian 12 machine.
-.PHONY: setup run test bench build-dev build-release build-asan clean install package hardening screenshots
+.PHONY: setup run test bench build-dev build-release build-asan clean install package hardening autopkgtest \
+        screenshots
 
 setup:
 	@bash scripts/setup.sh
@@ -58,6 +59,12 @@ package: setup
 # The hardening of the program that `make run` starts, as hardening-check sees it.
 hardening: build-release
 	bash tests/install/check_hardening.sh build/release/src/app/crumbleton build/release/compile_commands.json
+
+# The installed package's own tests (debian/tests), run by autopkgtest on this
+# machine: it installs the package and what the tests need.
+autopkgtest: package
+	@bash scripts/setup.sh autopkgtest
+	autopkgtest build/package/crumbleton_*.changes -- null
 
 # The pictures of the screens in docs/screenshots, at scale factors 1 and 2.
 screenshots: build-dev
