@@ -1,7 +1,7 @@
 # The two commands that matter: `make run` and `make test`. Both install what is
 # missing first, so they work on a fresh Debian 12 machine.
-.PHONY: setup run test bench build-dev build-release build-asan clean install package hardening autopkgtest \
-        screenshots
+.PHONY: setup run test bench build-dev build-release build-asan clean install package hardening reproducible \
+        autopkgtest screenshots
 
 setup:
 	@bash scripts/setup.sh
@@ -59,6 +59,12 @@ package: setup
 # The hardening of the program that `make run` starts, as hardening-check sees it.
 hardening: build-release
 	bash tests/install/check_hardening.sh build/release/src/app/crumbleton build/release/compile_commands.json
+
+# Two package builds from two clones of the last commit, in other folders, time
+# zones, locales, umasks and clocks, must give the same bytes.
+reproducible:
+	@bash scripts/setup.sh faketime diffoscope-minimal
+	bash scripts/reproducible.sh build/reproducible
 
 # The installed package's own tests (debian/tests), run by autopkgtest on this
 # machine: it installs the package and what the tests need.
