@@ -73,5 +73,15 @@ autopkgtest: package
 	autopkgtest build/package/crumbleton_*.changes -- null
 
 # The pictures of the screens in docs/screenshots, at scale factors 1 and 2.
+# `make screenshots LANG=de` renders them in one language instead, with the two
+# end-of-game messages, to build/screenshots/de; a LANG from the environment does
+# not count.
+SCREENSHOT_DESKTOP = QT_QPA_PLATFORM=offscreen:configfile=tests/ui/desktops/large.json
 screenshots: build-dev
+ifeq ($(origin LANG),command line)
+	cmake --build --preset dev --target screenshots
+	$(SCREENSHOT_DESKTOP) QT_SCALE_FACTOR=1 ./build/dev/tools/screenshots/screenshots build/screenshots/$(LANG) $(LANG)
+	$(SCREENSHOT_DESKTOP) QT_SCALE_FACTOR=2 ./build/dev/tools/screenshots/screenshots build/screenshots/$(LANG) $(LANG)
+else
 	cmake --build --preset dev --target take_screenshots
+endif

@@ -10,16 +10,16 @@ packages=(
     # build
     cmake ninja-build g++ make pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev
+    # the translations: lupdate and lrelease, and their CMake functions
+    qt6-l10n-tools qt6-tools-dev
     # tests and benchmarks
     googletest libgtest-dev libgmock-dev libbenchmark-dev clang-format
     desktop-file-utils appstream locales
     # make package: Debian's own tools build the source and binary packages from
     # debian/ (build-essential is what every package's build may assume), lintian
     # checks them, hardening-check (devscripts) and blhc check the program's
-    # hardening, readelf (binutils) looks at the installed program; lrelease and
-    # Qt's CMake functions for it build the translations
+    # hardening, readelf (binutils) looks at the installed program
     build-essential dpkg-dev debhelper lintian devscripts blhc binutils
-    qt6-l10n-tools qt6-tools-dev
     # the Wayland test: a headless compositor, its screenshot client, and the
     # library its test keyboard module is built against
     weston libweston-10-dev
@@ -27,6 +27,9 @@ packages=(
     # for the game's fonts
     qt6-qpa-plugins qt6-wayland libqt6svg6
     fonts-dejavu-core fonts-liberation2 fonts-ebgaramond fonts-linuxlibertine
+    # Qt's own texts in the player's language, and a font with the Chinese and
+    # Japanese characters
+    qt6-translations-l10n fonts-wqy-microhei
     "$@"
 )
 

@@ -1,5 +1,6 @@
 #include "instructions_window.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
@@ -59,47 +60,71 @@ const Font kLegendFont{"Bell MT", 12, true, false};
 InstructionsWindow::InstructionsWindow(Toolkit& toolkit, QWidget* parent)
     : SideScreen(toolkit, Screen::Instructions, parent) {
     setObjectName("frmInstructions");
-    setWindowTitle("Crumbleton");
+    //: The instructions' window title: the game's name.
+    setWindowTitle(QCoreApplication::translate("InstructionsWindow", "Crumbleton"));
     UseButtonFaceBackground(this);
     auto* layout = new FormLayout(this, QRectF(0, 0, 10005, 8985), false);
 
-    MakeLabel(*layout, this, "Label1", "How To Play:", QRectF(600, 360, 1935, 375),
-              Font{"MS Sans Serif", 13.5f, false, true});
+    //: Heading, 129 x 25 px, 13.5 pt underlined.
+    MakeLabel(*layout, this, "Label1", QCoreApplication::translate("InstructionsWindow", "How To Play:"),
+              QRectF(600, 360, 1935, 375), Font{"MS Sans Serif", 13.5f, false, true});
+    //: Text, 217 x 57 px at 12 pt: three short lines.
     MakeLabel(*layout, this, "lblHowTo1",
-              "The goal of Crumbleton is to destroy all the bricks without losing any lives.",
+              QCoreApplication::translate(
+                  "InstructionsWindow",
+                  "The goal of Crumbleton is to destroy all the bricks without losing any lives."),
               QRectF(480, 960, 3255, 855), kTextFont);
+    //: Text above a picture of the arrow keys, 273 x 57 px at 12 pt: three lines. The
+    //: game's two paddles, one at the bottom and one at the top, move together.
     MakeLabel(
         *layout, this, "Label2",
-        "In this version of crumbleton you must control two paddles using the left and right arrow keys",
+        QCoreApplication::translate("InstructionsWindow",
+                                    "In this version of crumbleton you must control two paddles using the "
+                                    "left and right arrow keys"),
         QRectF(4800, 960, 4095, 855), kTextFont);
+    //: Text above the legend of the power-ups, 249 x 105 px at 12 pt: five lines.
     MakeLabel(
         *layout, this, "Label4",
-        "Every time the game starts or is reset a power up is randomly chosen and will spawn in the middle "
-        "of the playing field. Use these power ups to help you destroy the bricks.",
+        QCoreApplication::translate(
+            "InstructionsWindow",
+            "Every time the game starts or is reset a power up is randomly chosen and will spawn in the "
+            "middle of the playing field. Use these power ups to help you destroy the bricks."),
         QRectF(120, 4200, 3735, 1575), kTextFont);
+    //: Text above a picture of the ball leaving the field, 249 x 65 px at 12 pt: three
+    //: lines. The trailing blank is the original's; a translation needs none.
     MakeLabel(
         *layout, this, "Label3",
-        "You lose lives when the ball goes out of bounds, which is below the bottom paddle or above the top "
-        "paddle. ",
+        QCoreApplication::translate("InstructionsWindow",
+                                    "You lose lives when the ball goes out of bounds, which is below the "
+                                    "bottom paddle or above the top paddle. "),
         QRectF(5040, 4560, 3735, 975), kTextFont);
 
     layout->add(new PictureBox(this, ":/pictures/arrow_keys.svg"), "Image1", {5280, 2160, 3015, 1905});
     layout->add(new PictureBox(this, ":/pictures/field_bottom.svg"), "Image5", {4440, 6480, 5205, 1470});
 
     // The legend, laid out as on the game screen.
-    MakeLabel(*layout, this, "lblPowerUps", "Power Ups", QRectF(1200, 6120, 1575, 375),
-              Font{"MS Sans Serif", 12, true, false}, TextAlign::Centre);
+    //: Title of the legend of the three power-ups, 105 x 25 px, 12 pt bold, centred.
+    MakeLabel(*layout, this, "lblPowerUps", QCoreApplication::translate("InstructionsWindow", "Power Ups"),
+              QRectF(1200, 6120, 1575, 375), Font{"MS Sans Serif", 12, true, false}, TextAlign::Centre);
     layout->add(new OutlineBox(this, *layout), "Shape1", {720, 6600, 2535, 2055});
     layout->add(new PictureBox(this, PicturePath(Picture::CompactDisc)), "imgLive", {840, 6720, 480, 480});
     layout->add(new PictureBox(this, PicturePath(Picture::Banana)), "imgBananna", {840, 7320, 480, 480});
     layout->add(new PictureBox(this, PicturePath(Picture::BurningMatch)), "imgshield", {840, 7920, 480, 480});
-    MakeLabel(*layout, this, "lblLife", " Extra Life", QRectF(1560, 6840, 1215, 375), kLegendFont);
-    MakeLabel(*layout, this, "Label6", "Large Paddle", QRectF(1560, 7440, 1455, 375), kLegendFont,
-              TextAlign::Centre);
-    MakeLabel(*layout, this, "Label5", "Shield", QRectF(1680, 8160, 975, 255), kLegendFont,
-              TextAlign::Centre);
+    //: Legend, beside a compact disc, 81 x 25 px, 12 pt bold: the power-up that gives
+    //: one more life. The leading blank is the original's; a translation needs none.
+    MakeLabel(*layout, this, "lblLife", QCoreApplication::translate("InstructionsWindow", " Extra Life"),
+              QRectF(1560, 6840, 1215, 375), kLegendFont);
+    //: Legend, beside a banana, 97 x 25 px, 12 pt bold: the power-up that widens both paddles.
+    MakeLabel(*layout, this, "Label6", QCoreApplication::translate("InstructionsWindow", "Large Paddle"),
+              QRectF(1560, 7440, 1455, 375), kLegendFont, TextAlign::Centre);
+    //: Legend, beside a burning match, 65 x 17 px, 12 pt bold: the power-up that puts a
+    //: bar behind each paddle.
+    MakeLabel(*layout, this, "Label5", QCoreApplication::translate("InstructionsWindow", "Shield"),
+              QRectF(1680, 8160, 975, 255), kLegendFont, TextAlign::Centre);
 
-    makeBackButton(*layout, {7920, 8160, 1815, 735}, Font{"MS Sans Serif", 12, true, false})
+    //: Button, 121 x 49 px, 12 pt bold: back to the start menu.
+    makeBackButton(*layout, QCoreApplication::translate("InstructionsWindow", "Back"),
+                   {7920, 8160, 1815, 735}, Font{"MS Sans Serif", 12, true, false})
         ->setAutoDefault(true);
     layout->fit();
 }

@@ -6,7 +6,31 @@
 #include <chrono>
 #include <type_traits>
 
+#include "screen_fit.h"
+
 namespace crumbleton {
+
+namespace {
+
+// The rules word the two end-of-game messages in English; the player reads them here.
+[[maybe_unused]] constexpr const char* kMessages[] = {
+    //: Text of the message box when the last life is lost. Leading blank and "!!" are
+    //: the original's; write it as your language would.
+    QT_TRANSLATE_NOOP("Messages", " Game Over!!"),
+    //: Title of the message box when the last life is lost.
+    QT_TRANSLATE_NOOP("Messages", " You Lose!"),
+    //: Text of the message box when every brick is cleared. The lower-case start, the
+    //: leading blank and "!!" are the original's; write it as your language would.
+    QT_TRANSLATE_NOOP("Messages", " congratulations, You Win!!"),
+    //: Title of the message box when every brick is cleared.
+    QT_TRANSLATE_NOOP("Messages", " Winner"),
+};
+
+QString Translated(std::string_view text) {
+    return QCoreApplication::translate("Messages", std::string(text).c_str());
+}
+
+}  // namespace
 
 Navigator::Navigator() = default;
 
@@ -17,9 +41,7 @@ void Navigator::ShowMessage(std::string_view text, std::string_view title, Messa
     if (game_) game_->paintNow();
     QWidget* parent = QApplication::activeWindow();
     QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
-                    QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
-                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok,
-                    parent);
+                    Translated(title), Translated(text), QMessageBox::Ok, parent);
     box.exec();
 }
 
@@ -42,9 +64,20 @@ QWidget* Navigator::window(Screen screen, bool create) {
     return nullptr;
 }
 
+QScreen* Navigator::replacedScreen(const QWidget* shown) const {
+    // Going back, the screen left is still on view; going forward, it was just hidden.
+    for (const QWidget* w : {static_cast<QWidget*>(start_.get()), static_cast<QWidget*>(instructions_.get()),
+                             static_cast<QWidget*>(colours_.get()), static_cast<QWidget*>(game_.get())}) {
+        if (w != nullptr && w != shown && w->isVisible()) return w->screen();
+    }
+    return lastHidden_;
+}
+
 void Navigator::Show(Screen screen) {
     if (ended_) return;
     QWidget* w = window(screen, true);
+    // A screen opens on the monitor of the screen it replaces.
+    if (ScreenFit* fit = ScreenFit::of(w)) fit->openOn(replacedScreen(w));
     // A window minimised before it was left would come back as an icon only.
     if (w->isMinimized()) w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
     w->show();
@@ -55,6 +88,7 @@ void Navigator::Show(Screen screen) {
 void Navigator::Hide(Screen screen) {
     QWidget* w = window(screen, false);
     if (w == nullptr) return;
+    if (w->isVisible()) lastHidden_ = w->screen();
     w->hide();
     // A window-sized picture per screen adds up at high scale factors: a hidden
     // screen gives its picture back, and is drawn whole when shown again.

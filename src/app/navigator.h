@@ -3,6 +3,8 @@
 // and the game's rules talk to: message boxes, showing and hiding screens,
 // ending, chance, and the colour options.
 
+#include <QPointer>
+#include <QScreen>
 #include <memory>
 #include <random>
 
@@ -37,12 +39,15 @@ public:
 
 private:
     QWidget* window(Screen screen, bool create);
+    // The screen (monitor) of the window that `shown` replaces, or null.
+    QScreen* replacedScreen(const QWidget* shown) const;
 
     // Created when first needed, hidden but never destroyed while the program runs.
     std::unique_ptr<StartWindow> start_;
     std::unique_ptr<InstructionsWindow> instructions_;
     std::unique_ptr<ColourWindow> colours_;
     std::unique_ptr<GameWindow> game_;
+    QPointer<QScreen> lastHidden_;  // where the last screen left was
     std::mt19937 random_;
     bool ended_ = false;
 };

@@ -1,6 +1,7 @@
 #include "start_window.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -12,25 +13,40 @@ namespace crumbleton {
 
 StartWindow::StartWindow(Toolkit& toolkit, QWidget* parent) : QWidget(parent), toolkit_(toolkit) {
     setObjectName("frmStart");
-    setWindowTitle("Crumbletons!");
+    //: The start menu's window title: the game's name.
+    setWindowTitle(QCoreApplication::translate("StartWindow", "Crumbletons!"));
     UseButtonFaceBackground(this);
     layout_ = new FormLayout(this, QRectF(4950, 4170, 7950, 5880), true);
 
-    lblBrick = MakeLabel(*layout_, this, "lblBrick", "Crumbletons", {2160, 1200, 4215, 855},
+    //: The start menu's big title, 281 x 57 px at 33 pt: the game's name.
+    const QString title = QCoreApplication::translate("StartWindow", "Crumbletons");
+    //: Button, 169 x 41 px, 13.5 pt bold: opens the game.
+    const QString start = QCoreApplication::translate("StartWindow", "Start Game!");
+    //: Button, 153 x 33 px, 12 pt bold: opens the instructions.
+    const QString instructions = QCoreApplication::translate("StartWindow", "Instructions");
+    //: Button, 137 x 33 px, 12 pt bold, and the title of the frame it reveals
+    //: (129 px wide, 12 pt bold underlined) around the "Colours" button.
+    const QString options = QCoreApplication::translate("StartWindow", "Options");
+    //: Button, 105 x 25 px, 9.75 pt bold: ends the program.
+    const QString end = QCoreApplication::translate("StartWindow", "End Game");
+    //: Button in the options frame, 105 x 33 px, 12 pt bold: opens the colour options.
+    const QString colours = QCoreApplication::translate("StartWindow", "Colours");
+
+    lblBrick = MakeLabel(*layout_, this, "lblBrick", title, {2160, 1200, 4215, 855},
                          Font{"MS Sans Serif", 33, false, true});
-    Command1 = MakeButton(this, "Command1", "Start Game!", {2880, 2640, 2535, 615},
+    Command1 = MakeButton(this, "Command1", start, {2880, 2640, 2535, 615},
                           Font{"MS Sans Serif", 13.5f, true, false}, &StartWindow::Command1_Click);
-    cmdInstructions = MakeButton(this, "cmdInstructions", "Instructions", {3000, 3360, 2295, 495},
+    cmdInstructions = MakeButton(this, "cmdInstructions", instructions, {3000, 3360, 2295, 495},
                                  Font{"MS Sans Serif", 12, true, false}, &StartWindow::cmdInstructions_Click);
-    cmdOptions = MakeButton(this, "cmdOptions", "Options", {3120, 3960, 2055, 495},
+    cmdOptions = MakeButton(this, "cmdOptions", options, {3120, 3960, 2055, 495},
                             Font{"MS Sans Serif", 12, true, false}, &StartWindow::cmdOptions_Click);
-    cmdEnd = MakeButton(this, "cmdEnd", "End Game", {3360, 4560, 1575, 375},
+    cmdEnd = MakeButton(this, "cmdEnd", end, {3360, 4560, 1575, 375},
                         Font{"MS Sans Serif", 9.75f, true, false}, &StartWindow::cmdEnd_Click);
 
-    frmOptions = layout_->add(new QGroupBox("Options", this), "frmOptions", {120, 2520, 1935, 2055},
+    frmOptions = layout_->add(new QGroupBox(options, this), "frmOptions", {120, 2520, 1935, 2055},
                               Font{"MS Sans Serif", 12, true, true});
     frmOptions->hide();
-    cmdColours = MakeButton(frmOptions, "cmdColours", "Colours", {120, 720, 1575, 495},
+    cmdColours = MakeButton(frmOptions, "cmdColours", colours, {120, 720, 1575, 495},
                             Font{"Garamond", 12, true, false}, &StartWindow::cmdColours_Click);
     layout_->fit();
 

@@ -1,5 +1,6 @@
 #include "desktop.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace crumbleton {
@@ -25,6 +26,38 @@ QColor ToQColor(Colour colour, const QPalette& palette) {
             return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
                           static_cast<int>((colour >> 16) & 0xFF));
     }
+}
+
+namespace {
+
+// The contrast the guidelines ask of normal text.
+constexpr double kReadableContrast = 4.5;
+
+double RelativeLuminance(const QColor& colour) {
+    const auto linear = [](double channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = colour.toRgb();
+    return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) + 0.0722 * linear(rgb.blueF());
+}
+
+}  // namespace
+
+double ContrastRatio(const QColor& a, const QColor& b) {
+    const double la = RelativeLuminance(a), lb = RelativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor ReadableOn(const QColor& background, const QColor& wanted) {
+    if (ContrastRatio(wanted, background) >= kReadableContrast) return wanted;
+    const QColor black(Qt::black), white(Qt::white);
+    return ContrastRatio(black, background) >= ContrastRatio(white, background) ? black : white;
+}
+
+QColor TextColour(Colour text, Colour background, const QPalette& palette) {
+    const QColor wanted = ToQColor(text, palette);
+    if (IsDesktopColour(text) && IsDesktopColour(background)) return wanted;
+    return ReadableOn(ToQColor(background, palette), wanted);
 }
 
 QFont ToQFont(const Font& font) {

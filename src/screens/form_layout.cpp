@@ -1,9 +1,13 @@
 #include "form_layout.h"
 
+#include <QAbstractButton>
 #include <QFontMetrics>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPalette>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
 #include <QWidget>
@@ -12,17 +16,14 @@
 
 #include "desktop.h"
 #include "scaled_style.h"
+#include "screen_fit.h"
 
 namespace crumbleton {
-
-namespace {
 
 QScreen* ScreenAt(QPoint where) {
     QScreen* screen = QGuiApplication::screenAt(where);
     return screen != nullptr ? screen : QGuiApplication::primaryScreen();
 }
-
-}  // namespace
 
 QRect ReachableRect(const QRect& wanted, const QRect& available) {
     const auto axis = [](int start, int size, int freeStart, int freeSize) {
@@ -45,31 +46,45 @@ QMargins FrameMargins(const QWidget* window) {
     return QMargins(border, border + window->style()->pixelMetric(QStyle::PM_TitleBarHeight), border, border);
 }
 
-void MoveWindow(QWidget* window, const QRect& clientPx) {
+void MoveWindow(QWidget* window, const QRect& clientPx, const QScreen* screen) {
     const QMargins frame = FrameMargins(window);
-    const QRect placed =
-        ReachableRect(clientPx.marginsAdded(frame), ScreenAt(clientPx.topLeft())->availableGeometry());
+    const QRect placed = ReachableRect(clientPx.marginsAdded(frame), screen->availableGeometry());
     // The geometry of a top-level widget is its client area, without the frame.
     window->setGeometry(placed.marginsRemoved(frame));
 }
 
-qreal FittingScale(const QWidget* window, QSize clientPx, QPoint where, int fixedHeight) {
-    const QMargins frame = FrameMargins(window);
-    const QSize room = ScreenAt(where)->availableGeometry().size().shrunkBy(frame) - QSize(0, fixedHeight);
-    const qreal scale = std::min(qreal(room.width()) / clientPx.width(),
-                                 qreal(room.height()) / (clientPx.height() - fixedHeight));
+qreal FittingScale(const QWidget* window, QSize clientPx, const QScreen* screen, int fixedHeight) {
+    return FittingScale(screen->availableGeometry().size(), FrameMargins(window), clientPx, fixedHeight);
+}
+
+qreal FittingScale(QSize available, QMargins frame, QSize clientPx, int fixedHeight) {
+    // In floating point: a screen the toolkit got wrong can report sizes near the
+    // ends of int's range, where taking the frame away would overflow.
+    const qreal roomWidth = qreal(available.width()) - frame.left() - frame.right();
+    const qreal roomHeight = qreal(available.height()) - frame.top() - frame.bottom() - fixedHeight;
+    const qreal scale =
+        std::min(roomWidth / clientPx.width(), roomHeight / (qreal(clientPx.height()) - fixedHeight));
+    if (std::isnan(scale)) return 1.0;
     return std::clamp(scale, 0.1, 1.0);
 }
 
 void UseButtonFaceBackground(QWidget* window) {
     QPalette palette = window->palette();
-    palette.setColor(QPalette::Window, ToQColor(kButtonFace, palette));
+    const QColor face = ToQColor(kButtonFace, palette);
+    palette.setColor(QPalette::Window, face);
+    // Labels, option buttons and frame titles write on it in the desktop's text
+    // colours, which a desktop pairs with its window colour, not its button face.
+    for (const auto group : {QPalette::Active, QPalette::Inactive})
+        for (const auto role : {QPalette::WindowText, QPalette::Text})
+            palette.setColor(group, role, ReadableOn(face, palette.color(group, role)));
     window->setPalette(palette);
     window->setAutoFillBackground(true);
 }
 
-QFont FittingFont(QFont font, const QString& text, const QSize& box, int flags) {
-    for (int px = font.pixelSize(); px > 6; --px) {
+int LegiblePixels(const Scale& scale) { return scale.font(Font{"", 7, false, false}).pixelSize(); }
+
+QFont FittingFont(QFont font, const QString& text, const QSize& box, int flags, int minPixels) {
+    for (int px = font.pixelSize(); px >= minPixels; --px) {
         font.setPixelSize(px);
         const QRect needed = QFontMetrics(font).boundingRect(QRect(QPoint(0, 0), box), flags, text);
         if (needed.width() <= box.width() && needed.height() <= box.height()) break;
@@ -77,9 +92,47 @@ QFont FittingFont(QFont font, const QString& text, const QSize& box, int flags) 
     return font;
 }
 
+QString ShownText(const QWidget* control) {
+    QString text;
+    if (auto* label = qobject_cast<const QLabel*>(control)) return label->text();
+    if (auto* button = qobject_cast<const QAbstractButton*>(control)) text = button->text();
+    if (auto* frame = qobject_cast<const QGroupBox*>(control)) text = frame->title();
+    // "&&" shows one "&"; a single "&" marks the access key and is not shown.
+    text.replace(QLatin1String("&&"), QChar(0x1)).remove('&').replace(QChar(0x1), '&');
+    return text;
+}
+
+QSize TextRoom(const QWidget* control) {
+    const QStyle* style = control->style();
+    const QSize size = control->size();
+    if (qobject_cast<const QRadioButton*>(control)) {
+        const int mark = style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, control) +
+                         style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, control);
+        return QSize(size.width() - mark, size.height());
+    }
+    if (qobject_cast<const QPushButton*>(control)) {
+        const int frame = style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, control);
+        const int margin = style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, control);
+        return size - QSize(2 * (frame + margin), 2 * frame);
+    }
+    if (qobject_cast<const QGroupBox*>(control)) {
+        // The title sits on the frame's top line, indented from its corner.
+        const int indent = style->pixelMetric(QStyle::PM_LayoutLeftMargin, nullptr, control);
+        return QSize(size.width() - 2 * indent, size.height());
+    }
+    return size;
+}
+
+int TextFlags(const QWidget* control) {
+    if (auto* label = qobject_cast<const QLabel*>(control))
+        return int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    return Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
+}
+
 FormLayout::FormLayout(QWidget* window, QRectF client, bool placed)
     : QObject(window), window_(window), client_(client), placed_(placed) {
     window_->setFixedSize(scale_.rect(0, 0, client_.width(), client_.height()).size());
+    new ScreenFit(window_, [this](QScreen* screen, const QRect& wanted) { fitTo(screen, wanted.topLeft()); });
 }
 
 void FormLayout::place(const Control& control) const {
@@ -88,10 +141,14 @@ void FormLayout::place(const Control& control) const {
     control.widget->setGeometry(scale_.rect(t.x(), t.y(), t.width(), t.height()));
     if (!control.font) return;
     QFont font = scale_.font(*control.font);
-    if (auto* label = qobject_cast<QLabel*>(control.widget)) {
-        font = FittingFont(font, label->text(), label->size(), int(label->alignment()) | Qt::TextWordWrap);
+    QWidget* widget = control.widget;
+    if (qobject_cast<QLabel*>(widget) || qobject_cast<QAbstractButton*>(widget) ||
+        qobject_cast<QGroupBox*>(widget)) {
+        // Measured with the style the control draws with, at this scale.
+        font =
+            FittingFont(font, ShownText(widget), TextRoom(widget), TextFlags(widget), LegiblePixels(scale_));
     }
-    control.widget->setFont(font);
+    widget->setFont(font);
 }
 
 void FormLayout::apply(qreal factor) {
@@ -110,10 +167,18 @@ void FormLayout::apply(qreal factor) {
 }
 
 void FormLayout::fit() {
-    const Scale laidOut;
-    const QRect client = laidOut.rect(client_.x(), client_.y(), client_.width(), client_.height());
-    apply(FittingScale(window_, client.size(), client.topLeft()));
-    if (placed_) MoveWindow(window_, QRect(client.topLeft(), window_->size()));
+    const QRect client = Scale().rect(client_.x(), client_.y(), client_.width(), client_.height());
+    QScreen* screen = ScreenAt(client.topLeft());
+    apply(FittingScale(window_, client.size(), screen));
+    if (placed_) MoveWindow(window_, QRect(client.topLeft(), window_->size()), screen);
+}
+
+void FormLayout::fitTo(QScreen* screen, QPoint wantedPx) {
+    const QSize laidOut = Scale().rect(0, 0, client_.width(), client_.height()).size();
+    apply(FittingScale(window_, laidOut, screen));
+    // The size, set again, reaches the window system in the new screen's pixels.
+    window_->resize(window_->minimumSize());
+    MoveWindow(window_, QRect(wantedPx, window_->size()), screen);
 }
 
 QLabel* MakeLabel(FormLayout& layout, QWidget* parent, const char* name, const QString& caption, QRectF twips,

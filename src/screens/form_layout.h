@@ -16,6 +16,7 @@
 #include "scale.h"
 
 class QLabel;
+class QScreen;
 class QWidget;
 
 namespace crumbleton {
@@ -31,21 +32,37 @@ QRect ReachableRect(const QRect& wanted, const QRect& available);
 // estimated from the style before.
 QMargins FrameMargins(const QWidget* window);
 
+// The screen at `where` on the desktop, or the primary one off every screen.
+QScreen* ScreenAt(QPoint where);
+
 // Puts a top-level window's client area at `clientPx` on the desktop, or as near to
-// it as keeps the window on the screen there (ReachableRect).
-void MoveWindow(QWidget* window, const QRect& clientPx);
+// it as keeps the window on `screen` (ReachableRect).
+void MoveWindow(QWidget* window, const QRect& clientPx, const QScreen* screen);
 
 // The largest scale, up to 1, at which a window of `clientPx` (logical pixels at the
-// laid-out size) fits with its frame into the free area of the screen at `where`;
+// laid-out size) fits with its frame into the free area of `screen`;
 // `fixedHeight` pixels of the client area, such as a menu bar, do not scale.
-qreal FittingScale(const QWidget* window, QSize clientPx, QPoint where, int fixedHeight = 0);
+qreal FittingScale(const QWidget* window, QSize clientPx, const QScreen* screen, int fixedHeight = 0);
+// The same for a free area of `available` and a window frame of `frame`, whatever
+// sizes a screen reports.
+qreal FittingScale(QSize available, QMargins frame, QSize clientPx, int fixedHeight = 0);
 
 // Gives a window the button-face background of its layout.
 void UseButtonFaceBackground(QWidget* window);
 
-// `font` made smaller, a pixel at a time, until `text` fits `box` with `flags`.
-// The stand-in fonts run wider than the ones the layout was made for.
-QFont FittingFont(QFont font, const QString& text, const QSize& box, int flags);
+// The smallest text that stays legible at `scale`: 7 pt at the layout's 96 dpi.
+int LegiblePixels(const Scale& scale);
+
+// `font` made smaller, a pixel at a time, until `text` fits `box` with `flags`, but
+// not below `minPixels`. The stand-in fonts, and translations, run wider than the
+// texts the layout was made for.
+QFont FittingFont(QFont font, const QString& text, const QSize& box, int flags, int minPixels);
+
+// What a label, button, option button or frame shows as its text (without the "&"
+// of its access key), the room it has for it, and how it lays it out there.
+QString ShownText(const QWidget* control);
+QSize TextRoom(const QWidget* control);
+int TextFlags(const QWidget* control);
 
 // The controls of one top-level window, each remembered with its twips, so that the
 // whole window can be laid out at any scale. Owned by the window.
@@ -55,8 +72,8 @@ public:
     // desktop, unless `placed` is false and the window system places the window.
     FormLayout(QWidget* window, QRectF client, bool placed);
 
-    // Lays out `control` at twips inside its parent, with `font` if given. A
-    // label's font shrinks where needed for its caption to fit.
+    // Lays out `control` at twips inside its parent, with `font` if given. The font
+    // shrinks where needed for the control's text to fit, down to a legible size.
     template <typename Widget>
     Widget* add(Widget* control, const char* name, QRectF twips, std::optional<Font> font = std::nullopt) {
         control->setObjectName(name);
@@ -67,6 +84,9 @@ public:
 
     // Shrinks the window, if needed, to fit its screen, and puts it in its place.
     void fit();
+    // Lays the window out again for `screen`, its client area at `wantedPx` or as
+    // near as fits.
+    void fitTo(QScreen* screen, QPoint wantedPx);
     const Scale& scale() const { return scale_; }
 
 private:

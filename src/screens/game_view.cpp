@@ -1,5 +1,6 @@
 #include "game_view.h"
 
+#include <QCoreApplication>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -72,7 +73,46 @@ TwipsBounds TwipsAround(const QRect& pixels, const Scale& scale) {
             y(pixels.bottom() + 1 + kSpare)};
 }
 
+// The rules keep their English captions: they are the game's state. The window
+// shows each in the player's language, looked up here.
+[[maybe_unused]] constexpr const char* kCaptions[] = {
+    //: The game window's title: the game's name.
+    QT_TRANSLATE_NOOP("GameWindow", "Crumbleton"),
+    //: The game window's only menu. The & marks the access key (Alt+letter).
+    QT_TRANSLATE_NOOP("GameWindow", "&File"),
+    //: Menu item: starts the game afresh. The & marks the access key.
+    QT_TRANSLATE_NOOP("GameWindow", "&Reset"),
+    //: Menu item: back to the start menu. The & marks the access key.
+    QT_TRANSLATE_NOOP("GameWindow", "&Menu"),
+    //: Menu item: ends the program. The & marks the access key.
+    QT_TRANSLATE_NOOP("GameWindow", "E&xit"),
+    //: The big title in the panel beside the field, 241 x 145 px at 39 pt: the game's name.
+    QT_TRANSLATE_NOOP("GameWindow", "Crumbletons"),
+    //: Panel label before the number of lives, 73 x 33 px at 18 pt.
+    QT_TRANSLATE_NOOP("GameWindow", "Lives:"),
+    //: Panel label before the points, 73 x 33 px at 18 pt.
+    QT_TRANSLATE_NOOP("GameWindow", "Points:"),
+    //: Panel label over the countdown of the large paddle, 161 x 33 px at 18 pt.
+    QT_TRANSLATE_NOOP("GameWindow", "Power Up Time:"),
+    //: In the field under the bricks, 217 x 33 px at 18 pt bold: the space bar serves the ball.
+    QT_TRANSLATE_NOOP("GameWindow", "Press SPACE To Start"),
+    //: Title of the legend of the three power-ups, 105 x 25 px, 12 pt bold, centred.
+    QT_TRANSLATE_NOOP("GameWindow", "Power Ups"),
+    //: Legend, beside a compact disc, 81 x 25 px, 12 pt bold: the power-up that gives
+    //: one more life. The leading blank is the original's; a translation needs none.
+    QT_TRANSLATE_NOOP("GameWindow", " Extra Life"),
+    //: Legend, beside a banana, 97 x 25 px, 12 pt bold: the power-up that widens both paddles.
+    QT_TRANSLATE_NOOP("GameWindow", "Large Paddle"),
+    //: Legend, beside a burning match, 65 x 17 px, 12 pt bold: the power-up that puts a
+    //: bar behind each paddle.
+    QT_TRANSLATE_NOOP("GameWindow", "Shield"),
+};
+
 }  // namespace
+
+QString ShownCaption(const std::string& caption) {
+    return QCoreApplication::translate("GameWindow", caption.c_str());
+}
 
 GameView::GameView(const frmGame& game, QWidget* parent)
     : QWidget(parent), game_(game), laidOut_(Scale().rect(0, 0, game.ClientWidth, game.ClientHeight).size()) {
@@ -147,7 +187,17 @@ void GameView::paintEvent(QPaintEvent* event) {
     paintObserver_(Clock::now() - start, event->region());
 }
 
+void GameView::forgetOtherSizes() {
+    if (size() == picturesSize_ && devicePixelRatioF() == picturesRatio_) return;
+    // A window dragged through many sizes would otherwise keep a rendering for each.
+    pictures_.clear();
+    ballPictures_.clear();
+    picturesSize_ = size();
+    picturesRatio_ = devicePixelRatioF();
+}
+
 void GameView::paint(QPaintEvent* event) {
+    forgetOtherSizes();
     // The widget's paint already clips to the region: no clip of our own to set up.
     QPainter painter(this);
     painter.fillRect(rect(), ToQColor(game_.BackColor, palette()));
@@ -182,12 +232,15 @@ void GameView::drawPaused(QPainter& painter, const Mapping& mapping) {
     painter.setFont(font);
     painter.setPen(Qt::white);
     const QRectF title = band.adjusted(0, 0, 0, -bandHeight * 0.35);
-    painter.drawText(title, Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("Paused"));
+    //: Over the middle of the field while the game is paused, 24 pt bold, 585 px wide.
+    painter.drawText(title, Qt::AlignHCenter | Qt::AlignBottom,
+                     QCoreApplication::translate("GameWindow", "Paused"));
     font.setPixelSize(std::max(1, font.pixelSize() / 2));
     font.setBold(false);
     painter.setFont(font);
     painter.drawText(band.adjusted(0, bandHeight * 0.68, 0, 0), Qt::AlignHCenter | Qt::AlignTop,
-                     QStringLiteral("P, Pause or Space to play on"));
+                     //: Under "Paused", 12 pt, 585 px wide: the keys that end the pause.
+                     QCoreApplication::translate("GameWindow", "P, Pause or Space to play on"));
 }
 
 void GameView::draw(QPainter& painter, const Mapping& mapping, const Shape& shape) {
@@ -273,11 +326,14 @@ void GameView::draw(QPainter& painter, const Mapping& mapping, const Label& labe
     }
     const int flags = (label.Alignment == TextAlign::Centre ? Qt::AlignHCenter : Qt::AlignLeft) |
                       Qt::AlignTop | Qt::TextWordWrap;
-    const QString caption = QString::fromStdString(label.Caption);
+    // Lives, points and the countdown are numbers, the same in every language.
+    const bool number = &label == &game_.lblLives || &label == &game_.lblPoints || &label == &game_.lblTime;
+    const QString caption = number ? QString::fromStdString(label.Caption) : ShownCaption(label.Caption);
     painter.save();
     painter.setClipRect(r, Qt::IntersectClip);
-    painter.setFont(FittingFont(mapping.scale.font(label.Font), caption, text.size().toSize(), flags));
-    painter.setPen(ToQColor(label.ForeColor, palette()));
+    painter.setFont(FittingFont(mapping.scale.font(label.Font), caption, text.size().toSize(), flags,
+                                LegiblePixels(mapping.scale)));
+    painter.setPen(TextColour(label.ForeColor, label.BackColor, palette()));
     painter.drawText(text, flags, caption);
     painter.restore();
 }

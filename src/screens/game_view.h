@@ -20,6 +20,9 @@
 
 namespace crumbleton {
 
+// A caption of the game screen's rules as the window shows it: in the player's language.
+QString ShownCaption(const std::string& caption);
+
 class GameView : public QWidget {
 public:
     GameView(const frmGame& game, QWidget* parent = nullptr);
@@ -40,6 +43,8 @@ public:
     QSize sizeHint() const override;
     // The scene as large as fits the view, centred: 1 at the laid-out size.
     Scale sceneScale() const;
+    // The pictures rendered for the current size; for measuring programs and tests.
+    const PictureCache& pictures() const { return pictures_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -58,6 +63,8 @@ private:
     bool drawBallOnField(QPainter& painter, const Mapping& mapping, const QRectF& r);
 
     void paint(QPaintEvent* event);
+    // Drops the pictures rendered for another size or device pixel ratio.
+    void forgetOtherSizes();
     void drawPaused(QPainter& painter, const Mapping& mapping);
     void remember();
 
@@ -71,6 +78,8 @@ private:
     std::array<Drawn, kControls> drawn_;
     Colour drawnBackColor_ = 0;
     PictureCache pictures_;
+    QSize picturesSize_;  // the view's size and device pixel ratio that pictures_ was rendered for
+    qreal picturesRatio_ = 0;
     // The ball on the field's face with a device pixel of it around, and what it depends on.
     struct BallKey {
         QSize devicePixels;

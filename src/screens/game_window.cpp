@@ -7,13 +7,21 @@
 #include <QMenuBar>
 #include <optional>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 #include "form_layout.h"
 #include "game_view.h"
 #include "scale.h"
+#include "screen_fit.h"
 
 namespace crumbleton {
 
 namespace {
+
+// How long a window keeps its size before a drag that resized it counts as over.
+constexpr std::chrono::milliseconds kResizeSettled{500};
 
 // The game's key codes (those of the desktop it was made for).
 std::optional<int> GameKeyCode(int qtKey) {
@@ -56,13 +64,13 @@ bool IsGameKey(int code) { return IsArrow(code) || code == kKeySpace; }
 
 GameWindow::GameWindow(Toolkit& toolkit, QWidget* parent) : QMainWindow(parent), game_(toolkit) {
     setObjectName("frmGame");
-    setWindowTitle(QString::fromStdString(game_.Caption));
+    setWindowTitle(ShownCaption(game_.Caption));
     view_ = new GameView(game_, this);
     setCentralWidget(view_);
 
-    QMenu* file = menuBar()->addMenu(QString::fromStdString(game_.mnuFile.Caption));
+    QMenu* file = menuBar()->addMenu(ShownCaption(game_.mnuFile.Caption));
     const auto addItem = [&](const MenuItem& item, void (frmGame::*handler)()) {
-        QAction* action = file->addAction(QString::fromStdString(item.Caption));
+        QAction* action = file->addAction(ShownCaption(item.Caption));
         connect(action, &QAction::triggered, this, [this, handler] {
             (game_.*handler)();
             view_->refresh();
@@ -73,11 +81,21 @@ GameWindow::GameWindow(Toolkit& toolkit, QWidget* parent) : QMainWindow(parent),
     addItem(game_.mnuFileExit, &frmGame::mnuFileExit_Click);
 
     placeOnScreen();
+    new ScreenFit(this, [this](QScreen* screen, const QRect& wanted) { fitTo(screen, wanted); });
 
     // Keys reach the game wherever the focus sits in this window.
     qApp->installEventFilter(this);
 
     game_.Form_Load();
+    settled_.setSingleShot(true);
+    settled_.setInterval(kResizeSettled);
+    connect(&settled_, &QTimer::timeout, this, [] {
+#ifdef __GLIBC__
+        // The window's pictures of the sizes it was dragged through are freed, but the
+        // C library keeps the freed memory for itself; handed back to the system here.
+        malloc_trim(0);
+#endif
+    });
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &GameWindow::tick);
     timer_.start(kTickPeriod);
@@ -86,14 +104,23 @@ GameWindow::GameWindow(Toolkit& toolkit, QWidget* parent) : QMainWindow(parent),
 GameWindow::~GameWindow() { qApp->removeEventFilter(this); }
 
 void GameWindow::placeOnScreen() {
-    // The laid-out size where the screen has room for it, else as large as it has.
     const int menuHeight = menuBar()->sizeHint().height();
-    const QSize laidOut = view_->sizeHint() + QSize(0, menuHeight);
     const QPoint corner =
         Scale().rect(game_.WindowLeft, game_.WindowTop, 0, 0).topLeft() - QPoint(0, menuHeight);
-    const qreal scale = FittingScale(this, laidOut, corner, menuHeight);
-    const QSize view = (QSizeF(view_->sizeHint()) * scale).toSize();
-    MoveWindow(this, QRect(corner, view + QSize(0, menuHeight)));
+    fitTo(ScreenAt(corner), QRect(corner, view_->sizeHint() + QSize(0, menuHeight)));
+}
+
+void GameWindow::fitTo(QScreen* screen, const QRect& wanted) {
+    // A window shrunk to fit a smaller screen takes its size back where there is
+    // room again, unless the player has resized it since.
+    const QSize size = wanted.size() == fitted_ && !unshrunk_.isEmpty() ? unshrunk_ : wanted.size();
+    // That size where the screen has room for it, else as large as it has.
+    const int menuHeight = menuBar()->sizeHint().height();
+    const qreal scale = FittingScale(this, size, screen, menuHeight);
+    const QSize view = (QSizeF(size - QSize(0, menuHeight)) * scale).toSize();
+    MoveWindow(this, QRect(wanted.topLeft(), view + QSize(0, menuHeight)), screen);
+    unshrunk_ = size;
+    fitted_ = this->size();
 }
 
 bool GameWindow::windowKey(const QKeyEvent& key) {
@@ -211,6 +238,11 @@ void GameWindow::hideEvent(QHideEvent* event) {
     // serve, and the hidden screen's tick must run on.
     if (!event->spontaneous()) setPaused(false);
     QMainWindow::hideEvent(event);
+}
+
+void GameWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    settled_.start();
 }
 
 void GameWindow::closeEvent(QCloseEvent* event) {

@@ -11,6 +11,7 @@
 #include "frm_game.h"
 
 class QKeyEvent;
+class QScreen;
 
 namespace crumbleton {
 
@@ -48,12 +49,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     // The frame's close control leaves the game as the menu's "Menu" does.
     void closeEvent(QCloseEvent* event) override;
 
 private:
     // The laid-out size and place, or as near as the screen allows.
     void placeOnScreen();
+    // The client area (menu bar included) at `wanted`, or as near as `screen` allows.
+    void fitTo(QScreen* screen, const QRect& wanted);
     // F11 toggles full screen and Escape leaves it: true when `key` was one of them.
     bool windowKey(const QKeyEvent& key);
     void tick();
@@ -65,10 +69,12 @@ private:
     frmGame game_;
     GameView* view_ = nullptr;
     QTimer timer_;
+    QTimer settled_;       // fires once the window has kept its size for a moment
     bool ticking_ = true;  // false once the program ends
     bool paused_ = false;
     std::set<int> heldArrows_;  // game key codes of arrows down now
     std::function<void()> tickObserver_;
+    QSize fitted_, unshrunk_;  // the size fitTo last gave the window, and the size it was asked for
 };
 
 }  // namespace crumbleton

@@ -32,6 +32,13 @@ const QPixmap& PictureCache::scalable(Picture picture, QSizeF logicalSize, qreal
     return pixmap(picture, (logical * devicePixelRatio).toSize(), devicePixelRatio);
 }
 
+qint64 PictureCache::bytes() const {
+    qint64 total = 0;
+    for (const auto& [key, pixmap] : cache_)
+        total += qint64(pixmap.width()) * pixmap.height() * pixmap.depth() / 8;
+    return total;
+}
+
 const QPixmap& PictureCache::pixmap(Picture picture, QSize devicePixels, qreal devicePixelRatio) {
     const auto key = std::make_tuple(picture, devicePixels.width(), devicePixels.height(), devicePixelRatio);
     auto found = cache_.find(key);

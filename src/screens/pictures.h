@@ -20,6 +20,13 @@ public:
     // is rendered again only when its size doubles.
     const QPixmap& scalable(Picture picture, QSizeF logicalSize, qreal devicePixelRatio);
 
+    // Forgets every pixmap: the sizes they were rendered for are no longer drawn,
+    // after a resize or a change of screen.
+    void clear() { cache_.clear(); }
+    // What the cache holds; for measuring programs and tests.
+    std::size_t entries() const { return cache_.size(); }
+    qint64 bytes() const;
+
 private:
     std::map<std::tuple<Picture, int, int, qreal>, QPixmap> cache_;
 };

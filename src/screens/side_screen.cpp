@@ -10,8 +10,9 @@ namespace crumbleton {
 SideScreen::SideScreen(Toolkit& toolkit, Screen screen, QWidget* parent)
     : QWidget(parent), toolkit_(toolkit), screen_(screen) {}
 
-QPushButton* SideScreen::makeBackButton(FormLayout& layout, const QRectF& twips, const Font& font) {
-    cmdBack = layout.add(new QPushButton("Back", this), "cmdBack", twips, font);
+QPushButton* SideScreen::makeBackButton(FormLayout& layout, const QString& caption, const QRectF& twips,
+                                        const Font& font) {
+    cmdBack = layout.add(new QPushButton(caption, this), "cmdBack", twips, font);
     connect(cmdBack, &QPushButton::clicked, this, &SideScreen::cmdBack_Click);
     return cmdBack;
 }

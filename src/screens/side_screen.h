@@ -24,8 +24,10 @@ public:
 protected:
     SideScreen(Toolkit& toolkit, Screen screen, QWidget* parent);
 
-    // The "Back" button, laid out at `twips` in this screen.
-    QPushButton* makeBackButton(FormLayout& layout, const QRectF& twips, const Font& font);
+    // The "Back" button, laid out at `twips` in this screen; each screen gives
+    // the caption in its own translation context.
+    QPushButton* makeBackButton(FormLayout& layout, const QString& caption, const QRectF& twips,
+                                const Font& font);
 
     void closeEvent(QCloseEvent* event) override;
 

@@ -247,6 +247,24 @@ TEST_F(GameWindowTest, ResizedWindowShowsTheWholeSceneAsLargeAsFitsCentred) {
     for (const Probe& p : probes) EXPECT_EQ(at(p.x, p.y), Expected(p.colour)) << p.what;
 }
 
+TEST_F(GameWindowTest, ResizingKeepsOnlyThePicturesOfTheCurrentSize) {
+    const GameView& view = *window->view();
+    window->view()->repaint();
+    const std::size_t laidOut = view.pictures().entries();
+    ASSERT_GT(laidOut, 0u) << "the legend's icons are drawn";
+    const QSize start = window->size();
+    // A drag through many widths, each size drawn.
+    for (int width = 430; width <= 1500; width += 37) {
+        window->resize(width, width * start.height() / start.width());
+        window->view()->repaint();
+        // Snapped to device pixels, icons at different places may differ by a pixel.
+        EXPECT_LE(view.pictures().entries(), 2 * laidOut) << "at " << width << " px";
+    }
+    window->resize(start);
+    window->view()->repaint();
+    EXPECT_EQ(view.pictures().entries(), laidOut);
+}
+
 TEST_F(GameWindowTest, F11TogglesFullScreenAndEscapeLeavesIt) {
     frmGame& g = window->game();
     const QRect laidOut = window->geometry();

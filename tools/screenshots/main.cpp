@@ -1,18 +1,23 @@
 // Renders each screen, and the game in two moments of play, to PNG files in the
-// directory given as the only argument: NAME.png at scale factor 1, NAME@2x.png at 2.
-// Run it on the offscreen platform with QT_SCALE_FACTOR set.
+// directory given as the first argument: NAME.png at scale factor 1, NAME@2x.png at 2.
+// A language given as the second argument (de, pt_BR, en...) renders the screens
+// in it, and the two end-of-game messages too; without one, English, whatever the
+// desktop's language. Run it on the offscreen platform with QT_SCALE_FACTOR set.
 
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
 #include <QImage>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QRadioButton>
+#include <QTimer>
 #include <cmath>
 #include <cstdio>
 
 #include "desktop.h"
 #include "game_view.h"
+#include "language.h"
 #include "navigator.h"
 
 namespace crumbleton {
@@ -31,6 +36,23 @@ bool Save(QWidget* window, const QDir& dir, const QString& name) {
     }
     std::printf("%s %dx%d\n", qPrintable(file), picture.width(), picture.height());
     return true;
+}
+
+// One end-of-game message, as the game opens it, saved and closed.
+bool SaveMessage(Navigator& navigator, const QDir& dir, const QString& name, std::string_view text,
+                 std::string_view title, MessageIcon icon) {
+    bool ok = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) return;
+        poll.stop();
+        ok = Save(box, dir, name);
+        box->accept();
+    });
+    poll.start(10);
+    navigator.ShowMessage(text, title, icon);
+    return ok;
 }
 
 // The three power-up images back in the legend, where a reset leaves them.
@@ -94,8 +116,8 @@ void LargePaddle(frmGame& g) {
 int main(int argc, char* argv[]) {
     using namespace crumbleton;
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: screenshots DIRECTORY\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: screenshots DIRECTORY [LANGUAGE]\n");
         return 2;
     }
     const QDir dir(QString::fromLocal8Bit(argv[1]));
@@ -103,6 +125,18 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("Crumbleton");
     QApplication::setWindowIcon(QIcon(":/pictures/app_icon.svg"));
     InstallFontSubstitutes();
+    const bool languageGiven = argc == 3;
+    if (languageGiven) {
+        const QString asked = QString::fromLocal8Bit(argv[2]);
+        const std::optional<QString> language = ChooseLanguage({QLocale(asked).bcp47Name()});
+        const bool english = QLocale(asked).language() == QLocale::English;
+        if (!english && !(language && InstallLanguage(app, *language))) {
+            std::fprintf(stderr, "screenshots: the game has no language %s; it has en %s\n", argv[2],
+                         qPrintable(GameLanguages().join(' ')));
+            return 2;
+        }
+        QDir().mkpath(dir.path());
+    }
 
     Navigator navigator;
     bool ok = true;
@@ -138,6 +172,13 @@ int main(int argc, char* argv[]) {
     g.ApplyColours();
     game->view()->update();
     ok &= Save(game, dir, "game_large_paddle");
+
+    if (languageGiven) {
+        ok &=
+            SaveMessage(navigator, dir, "message_lost", " Game Over!!", " You Lose!", MessageIcon::Critical);
+        ok &= SaveMessage(navigator, dir, "message_won", " congratulations, You Win!!", " Winner",
+                          MessageIcon::None);
+    }
 
     return ok ? 0 : 1;
 }

@@ -1,0 +1,278 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>ColourWindow</name>
+    <message>
+        <source>Pink</source>
+        <extracomment>Option button, 65 to 105 px wide (some 20 px of it the round mark), default font (8.25 pt): a colour of the ball, the paddles or the background. The colours are adjectives of &quot;Ball Colour&quot;, &quot;Paddle Colour&quot; and &quot;Background Colour&quot;.</extracomment>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>Light Blue</source>
+        <extracomment>Option button, 89 px wide (some 20 px of it the round mark), default font.</extracomment>
+        <translation>Hellblau</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Lila</translation>
+    </message>
+    <message>
+        <source>LightBlue</source>
+        <extracomment>The same colour as &quot;Light Blue&quot;, written without a blank among the paddle colours.</extracomment>
+        <translation>Hellblau</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Grau</translation>
+    </message>
+    <message>
+        <source>Crumbleton</source>
+        <extracomment>The colour options&apos; window title: the game&apos;s name.</extracomment>
+        <translation>Crumbleton</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <extracomment>Title of the frame around the whole screen, 497 px wide, 12 pt bold underlined.</extracomment>
+        <translation>Farben</translation>
+    </message>
+    <message>
+        <source>Ball Colour</source>
+        <extracomment>Frame title, 217 px wide, 14.25 pt bold: the ball&apos;s colour.</extracomment>
+        <translation>Ballfarbe</translation>
+    </message>
+    <message>
+        <source>Paddle Colour</source>
+        <extracomment>Frame title, 217 px wide, 14.25 pt bold: the colour of both paddles.</extracomment>
+        <translation>Schlägerfarbe</translation>
+    </message>
+    <message>
+        <source>Background Colour</source>
+        <extracomment>Frame title, 449 px wide, 14.25 pt bold: the colour of the field and the game window.</extracomment>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <extracomment>Button, 89 x 41 px, default font (8.25 pt): back to the start menu.</extracomment>
+        <translation>Zurück</translation>
+    </message>
+</context>
+<context>
+    <name>GameWindow</name>
+    <message>
+        <source>Crumbleton</source>
+        <extracomment>The game window&apos;s title: the game&apos;s name.</extracomment>
+        <translation>Crumbleton</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <extracomment>The game window&apos;s only menu. The &amp; marks the access key (Alt+letter).</extracomment>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <extracomment>Menu item: starts the game afresh. The &amp; marks the access key.</extracomment>
+        <translation>&amp;Neustart</translation>
+    </message>
+    <message>
+        <source>&amp;Menu</source>
+        <extracomment>Menu item: back to the start menu. The &amp; marks the access key.</extracomment>
+        <translation>&amp;Menü</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <extracomment>Menu item: ends the program. The &amp; marks the access key.</extracomment>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Crumbletons</source>
+        <extracomment>The big title in the panel beside the field, 241 x 145 px at 39 pt: the game&apos;s name.</extracomment>
+        <translation>Crumbletons</translation>
+    </message>
+    <message>
+        <source>Lives:</source>
+        <extracomment>Panel label before the number of lives, 73 x 33 px at 18 pt.</extracomment>
+        <translation>Leben:</translation>
+    </message>
+    <message>
+        <source>Points:</source>
+        <extracomment>Panel label before the points, 73 x 33 px at 18 pt.</extracomment>
+        <translation>Punkte:</translation>
+    </message>
+    <message>
+        <source>Power Up Time:</source>
+        <extracomment>Panel label over the countdown of the large paddle, 161 x 33 px at 18 pt.</extracomment>
+        <translation>Extrazeit:</translation>
+    </message>
+    <message>
+        <source>Press SPACE To Start</source>
+        <extracomment>In the field under the bricks, 217 x 33 px at 18 pt bold: the space bar serves the ball.</extracomment>
+        <translation>LEERTASTE zum Starten</translation>
+    </message>
+    <message>
+        <source>Power Ups</source>
+        <extracomment>Title of the legend of the three power-ups, 105 x 25 px, 12 pt bold, centred.</extracomment>
+        <translation>Extras</translation>
+    </message>
+    <message>
+        <source> Extra Life</source>
+        <extracomment>Legend, beside a compact disc, 81 x 25 px, 12 pt bold: the power-up that gives one more life. The leading blank is the original&apos;s; a translation needs none.</extracomment>
+        <translation>Extraleben</translation>
+    </message>
+    <message>
+        <source>Large Paddle</source>
+        <extracomment>Legend, beside a banana, 97 x 25 px, 12 pt bold: the power-up that widens both paddles.</extracomment>
+        <translation>Großer Schläger</translation>
+    </message>
+    <message>
+        <source>Shield</source>
+        <extracomment>Legend, beside a burning match, 65 x 17 px, 12 pt bold: the power-up that puts a bar behind each paddle.</extracomment>
+        <translation>Schild</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <extracomment>Over the middle of the field while the game is paused, 24 pt bold, 585 px wide.</extracomment>
+        <translation>Pausiert</translation>
+    </message>
+    <message>
+        <source>P, Pause or Space to play on</source>
+        <extracomment>Under &quot;Paused&quot;, 12 pt, 585 px wide: the keys that end the pause.</extracomment>
+        <translation>P, Pause oder Leertaste: weiterspielen</translation>
+    </message>
+</context>
+<context>
+    <name>InstructionsWindow</name>
+    <message>
+        <source>Crumbleton</source>
+        <extracomment>The instructions&apos; window title: the game&apos;s name.</extracomment>
+        <translation>Crumbleton</translation>
+    </message>
+    <message>
+        <source>How To Play:</source>
+        <extracomment>Heading, 129 x 25 px, 13.5 pt underlined.</extracomment>
+        <translation>So geht’s:</translation>
+    </message>
+    <message>
+        <source>The goal of Crumbleton is to destroy all the bricks without losing any lives.</source>
+        <extracomment>Text, 217 x 57 px at 12 pt: three short lines.</extracomment>
+        <translation>Ziel von Crumbleton ist es, alle Steine zu zerstören, ohne ein Leben zu verlieren.</translation>
+    </message>
+    <message>
+        <source>In this version of crumbleton you must control two paddles using the left and right arrow keys</source>
+        <extracomment>Text above a picture of the arrow keys, 273 x 57 px at 12 pt: three lines. The game&apos;s two paddles, one at the bottom and one at the top, move together.</extracomment>
+        <translation>In dieser Version von Crumbleton steuerst du zwei Schläger mit den Pfeiltasten nach links und rechts.</translation>
+    </message>
+    <message>
+        <source>Every time the game starts or is reset a power up is randomly chosen and will spawn in the middle of the playing field. Use these power ups to help you destroy the bricks.</source>
+        <extracomment>Text above the legend of the power-ups, 249 x 105 px at 12 pt: five lines.</extracomment>
+        <translation>Bei jedem Start und jedem Neustart wird zufällig ein Extra gewählt, das in der Mitte des Spielfelds erscheint. Nutze die Extras, um die Steine zu zerstören.</translation>
+    </message>
+    <message>
+        <source>You lose lives when the ball goes out of bounds, which is below the bottom paddle or above the top paddle. </source>
+        <extracomment>Text above a picture of the ball leaving the field, 249 x 65 px at 12 pt: three lines. The trailing blank is the original&apos;s; a translation needs none.</extracomment>
+        <translation>Du verlierst ein Leben, wenn der Ball unter den unteren oder über den oberen Schläger hinausfliegt.</translation>
+    </message>
+    <message>
+        <source>Power Ups</source>
+        <extracomment>Title of the legend of the three power-ups, 105 x 25 px, 12 pt bold, centred.</extracomment>
+        <translation>Extras</translation>
+    </message>
+    <message>
+        <source> Extra Life</source>
+        <extracomment>Legend, beside a compact disc, 81 x 25 px, 12 pt bold: the power-up that gives one more life. The leading blank is the original&apos;s; a translation needs none.</extracomment>
+        <translation>Extraleben</translation>
+    </message>
+    <message>
+        <source>Large Paddle</source>
+        <extracomment>Legend, beside a banana, 97 x 25 px, 12 pt bold: the power-up that widens both paddles.</extracomment>
+        <translation>Großer Schläger</translation>
+    </message>
+    <message>
+        <source>Shield</source>
+        <extracomment>Legend, beside a burning match, 65 x 17 px, 12 pt bold: the power-up that puts a bar behind each paddle.</extracomment>
+        <translation>Schild</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <extracomment>Button, 121 x 49 px, 12 pt bold: back to the start menu.</extracomment>
+        <translation>Zurück</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source> Game Over!!</source>
+        <extracomment>Text of the message box when the last life is lost. Leading blank and &quot;!!&quot; are the original&apos;s; write it as your language would.</extracomment>
+        <translation>Spiel vorbei!</translation>
+    </message>
+    <message>
+        <source> You Lose!</source>
+        <extracomment>Title of the message box when the last life is lost.</extracomment>
+        <translation>Verloren!</translation>
+    </message>
+    <message>
+        <source> congratulations, You Win!!</source>
+        <extracomment>Text of the message box when every brick is cleared. The lower-case start, the leading blank and &quot;!!&quot; are the original&apos;s; write it as your language would.</extracomment>
+        <translation>Glückwunsch, du hast gewonnen!</translation>
+    </message>
+    <message>
+        <source> Winner</source>
+        <extracomment>Title of the message box when every brick is cleared.</extracomment>
+        <translation>Gewonnen</translation>
+    </message>
+</context>
+<context>
+    <name>StartWindow</name>
+    <message>
+        <source>Crumbletons!</source>
+        <extracomment>The start menu&apos;s window title: the game&apos;s name.</extracomment>
+        <translation>Crumbletons!</translation>
+    </message>
+    <message>
+        <source>Crumbletons</source>
+        <extracomment>The start menu&apos;s big title, 281 x 57 px at 33 pt: the game&apos;s name.</extracomment>
+        <translation>Crumbletons</translation>
+    </message>
+    <message>
+        <source>Start Game!</source>
+        <extracomment>Button, 169 x 41 px, 13.5 pt bold: opens the game.</extracomment>
+        <translation>Spiel starten</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <extracomment>Button, 153 x 33 px, 12 pt bold: opens the instructions.</extracomment>
+        <translation>Anleitung</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <extracomment>Button, 137 x 33 px, 12 pt bold, and the title of the frame it reveals (129 px wide, 12 pt bold underlined) around the &quot;Colours&quot; button.</extracomment>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>End Game</source>
+        <extracomment>Button, 105 x 25 px, 9.75 pt bold: ends the program.</extracomment>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <extracomment>Button in the options frame, 105 x 33 px, 12 pt bold: opens the colour options.</extracomment>
+        <translation>Farben</translation>
+    </message>
+</context>
+</TS>
