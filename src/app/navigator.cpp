@@ -2,7 +2,11 @@
 
 #include <QApplication>
 #include <QBackingStore>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
+#include <algorithm>
 #include <chrono>
 #include <type_traits>
 
@@ -11,6 +15,30 @@
 namespace crumbleton {
 
 namespace {
+
+// Room in a title bar beside its title, on either side since titles are often
+// centred: three 18-pixel buttons with their spacing and margins, as Qt draws
+// them on Wayland; window managers on X11 take about as much.
+constexpr int kTitleBarButtonsPx = 80;
+
+// The box sizes itself to its text, and the frame shortens a longer title. The
+// frame's font is not the box's to know: it is measured in a bold title-bar font
+// and in the 14-pixel font of Qt's Wayland title bar, whichever is wider.
+void FitTitle(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (grid == nullptr) return;
+    QFont bold = QApplication::font("QMdiSubWindowTitleBar");
+    bold.setBold(true);
+    QFont decoration = QApplication::font("QMdiSubWindowTitleBar");
+    decoration.setPixelSize(14);
+    const int title = std::max(QFontMetrics(bold).horizontalAdvance(box.windowTitle()),
+                               QFontMetrics(decoration).horizontalAdvance(box.windowTitle()));
+    const QMargins margins = grid->contentsMargins();
+    const int width = title + 2 * kTitleBarButtonsPx - margins.left() - margins.right();
+    // An empty row of no height: only the box's width grows.
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
 
 // The rules word the two end-of-game messages in English; the player reads them here.
 [[maybe_unused]] constexpr const char* kMessages[] = {
@@ -42,13 +70,21 @@ void Navigator::ShowMessage(std::string_view text, std::string_view title, Messa
     QWidget* parent = QApplication::activeWindow();
     QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
                     Translated(title), Translated(text), QMessageBox::Ok, parent);
+    FitTitle(box);
+    // Neither the box nor the start menu after it answers a key pressed for the
+    // game: each acts only on keys pressed once it is on view.
+    keyGate_.holdBackHeldKeys();
     box.exec();
+    keyGate_.holdBackHeldKeys();
 }
 
 QWidget* Navigator::window(Screen screen, bool create) {
     const auto get = [&](auto& window) -> QWidget* {
         using Window = typename std::remove_reference_t<decltype(window)>::element_type;
-        if (!window && create) window = std::make_unique<Window>(*this);
+        if (!window && create) {
+            window = std::make_unique<Window>(*this);
+            keyGate_.comeFirst();
+        }
         return window.get();
     };
     switch (screen) {

@@ -11,6 +11,7 @@
 #include "colour_window.h"
 #include "game_window.h"
 #include "instructions_window.h"
+#include "key_gate.h"
 #include "start_window.h"
 #include "toolkit.h"
 
@@ -42,6 +43,8 @@ private:
     // The screen (monitor) of the window that `shown` replaces, or null.
     QScreen* replacedScreen(const QWidget* shown) const;
 
+    // Before the screens: a screen's own key filter must not hide keys from it.
+    KeyGate keyGate_;
     // Created when first needed, hidden but never destroyed while the program runs.
     std::unique_ptr<StartWindow> start_;
     std::unique_ptr<InstructionsWindow> instructions_;

@@ -172,7 +172,16 @@ bool GameWindow::pauseKey(const QKeyEvent& key) {
     return false;
 }
 
+bool GameWindow::menuOpen() const {
+    // A popup is a window of its own, so its ancestry is walked by hand.
+    for (const QWidget* w = QApplication::activePopupWidget(); w != nullptr; w = w->parentWidget())
+        if (w == menuBar()) return true;
+    return false;
+}
+
 void GameWindow::tick() {
+    // The ball must not fly on unseen under a menu the player is reading.
+    if (menuOpen()) return;
     game_.Timer1_Timer();
     view_->refresh();
     if (tickObserver_) tickObserver_();

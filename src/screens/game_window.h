@@ -39,7 +39,9 @@ public:
 
     // A paused game runs no tick and takes no arrow or space until resumed (P,
     // Pause or space). The pause is the window's, not the game's: the rules never
-    // see it, and leaving the screen ends it.
+    // see it, and leaving the screen ends it. An open menu of the window also
+    // holds the ticks, apart from the pause: it shows no "Paused", and opening or
+    // closing it neither starts nor ends a pause.
     bool paused() const { return paused_; }
     void setPaused(bool paused);
     // Called after every tick of the timer; for measuring programs.
@@ -61,6 +63,8 @@ private:
     // F11 toggles full screen and Escape leaves it: true when `key` was one of them.
     bool windowKey(const QKeyEvent& key);
     void tick();
+    // A menu of the window's menu bar, or a submenu of one, is open.
+    bool menuOpen() const;
     void releaseHeldArrows();
     bool ballInFlight() const { return game_.BallSpeedX != 0 || game_.BallSpeedY != 0; }
     // P or Pause toggles, and while paused space resumes; true if the key was the pause's.

@@ -1,6 +1,7 @@
 #include "side_screen.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPushButton>
 
 #include "form_layout.h"
@@ -25,6 +26,15 @@ void SideScreen::cmdBack_Click() {
 void SideScreen::closeEvent(QCloseEvent* event) {
     cmdBack_Click();
     event->ignore();
+}
+
+void SideScreen::keyPressEvent(QKeyEvent* event) {
+    // An Escape held since before the screen opened does not send it straight back.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        if (!event->isAutoRepeat()) cmdBack_Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace crumbleton

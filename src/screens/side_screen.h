@@ -1,6 +1,7 @@
 #pragma once
 // A screen reached from the start menu and left by its "Back" button, or by the
-// frame's close control, which does what "Back" does: both return to the start menu.
+// frame's close control or Escape, which do what "Back" does: all return to the
+// start menu.
 
 #include <QRectF>
 #include <QWidget>
@@ -30,6 +31,7 @@ protected:
                                 const Font& font);
 
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     Toolkit& toolkit_;

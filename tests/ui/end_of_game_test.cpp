@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QTest>
 #include <chrono>
+#include <functional>
 
 #include "window_helpers.h"
 
@@ -105,6 +108,46 @@ TEST_F(EndOfGameTest, EachEndOfGameShowsItsMessageOnce) {
         }
         EXPECT_EQ(game().lblLives.Caption, "3");
         EXPECT_EQ(game().lblPoints.Caption, "0");
+    }
+}
+
+TEST_F(EndOfGameTest, EachMessageIsWideEnoughForItsWholeTitle) {
+    window->stopTicking();
+    const std::function<void(frmGame&)> ends[] = {
+        [](frmGame& g) { g.lblLives.Caption = "0"; },
+        [](frmGame& g) {
+            g.imgFace.Width = g.imgFace.Height = 2400;
+            g.lblPoints.Caption = "6900";
+        },
+    };
+    for (const auto& end : ends) {
+        navigator.Show(Screen::Game);
+        QSize size, plainSize;
+        QString title;
+        MessageCloser closer(0ms, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            size = box->size();
+            title = box->windowTitle();
+            QMessageBox plain(box->icon(), title, box->text(), QMessageBox::Ok);
+            plain.show();
+            plainSize = plain.size();
+        });
+        end(game());
+        game().Timer1_Timer();
+        ASSERT_EQ(closer.seen.size(), 1u);
+        SCOPED_TRACE(title.toStdString());
+        // Qt's own title bar on Wayland centres the title in 14-pixel type, between
+        // an edge of 3 and a gap of 5 pixels on the left and three 18-pixel buttons
+        // 5 apart, a right margin of 8 and the edge on the right.
+        QFont decoration = QApplication::font("QMdiSubWindowTitleBar");
+        decoration.setPixelSize(14);
+        const int right = 3 + 8 + 3 * 18 + 2 * 5 + 5;
+        EXPECT_GE(size.width(), QFontMetrics(decoration).horizontalAdvance(title) + 2 * right);
+        // The bold title of an X11 desktop such as openbox's fits as well.
+        QFont bold = QApplication::font("QMdiSubWindowTitleBar");
+        bold.setBold(true);
+        EXPECT_GE(size.width(), QFontMetrics(bold).horizontalAdvance(title) + 2 * right);
+        EXPECT_EQ(size.height(), plainSize.height()) << "only the width grows";
     }
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QTest>
 #include <functional>
 #include <memory>
@@ -126,6 +127,13 @@ TEST_F(NavigationTest, EachScreenShowsBeforeOrHidesAfterAsItsWayRequires) {
     const auto click = [](QWidget* window, const char* name) {
         return [=] { QTest::mouseClick(Control(window, name), Qt::LeftButton); };
     };
+    // Escape where the focus sits, on a button or an option of the screen.
+    const auto escape = [](QWidget* window, const char* focus, bool autoRepeat = false) {
+        return [=] {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier, QString(), autoRepeat);
+            QApplication::sendEvent(Control(window, focus), &press);
+        };
+    };
     const Case cases[] = {
         {"Start Game!", click(&startWindow, "Command1"), {"Hide Start", "Show Game"}},
         {"Instructions", click(&startWindow, "cmdInstructions"), {"Hide Start", "Show Instructions"}},
@@ -137,8 +145,11 @@ TEST_F(NavigationTest, EachScreenShowsBeforeOrHidesAfterAsItsWayRequires) {
         {"closing the instructions",
          [&] { instructionsWindow.close(); },
          {"Show Start", "Hide Instructions"}},
+        {"instructions' Escape", escape(&instructionsWindow, "cmdBack"), {"Show Start", "Hide Instructions"}},
+        {"Escape held from before the instructions", escape(&instructionsWindow, "cmdBack", true), {}},
         {"colours' Back", click(&colourWindow, "cmdBack"), {"Show Start", "Hide Colours"}},
         {"closing the colour options", [&] { colourWindow.close(); }, {"Show Start", "Hide Colours"}},
+        {"colours' Escape", escape(&colourWindow, "optPink"), {"Show Start", "Hide Colours"}},
         {"closing the game", [&] { gameWindow.close(); }, {"Show Start", "Hide Game"}},
     };
     for (const Case& c : cases) {

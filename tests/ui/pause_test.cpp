@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <functional>
 
@@ -146,6 +148,58 @@ TEST_F(PauseTest, ABallInFlightWaitsWhenThePlayerTurnsAway) {
         window->setPaused(false);
         if (navigator.instructionsWindow()) navigator.instructionsWindow()->hide();
         game().BallSpeedX = game().BallSpeedY = 0;
+    }
+}
+
+TEST_F(PauseTest, AnOpenMenuHoldsTheRallyApartFromThePause) {
+    QMenuBar* bar = window->menuBar();
+    // Any menu of the bar holds the game, a submenu of one as well.
+    QMenu* view = bar->addMenu("&View");
+    QMenu* size = view->addMenu("&Size");
+    size->addAction("&Large");
+    const auto openMenu = [bar](QMenu* menu) {
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+        ASSERT_TRUE(QTest::qWaitFor([menu] { return QApplication::activePopupWidget() == menu; }));
+    };
+    struct Case {
+        const char* name;
+        bool pausedBefore;
+        std::function<void()> open;
+    };
+    const Case cases[] = {
+        {"File", false, [&] { openMenu(bar->actions().at(0)->menu()); }},
+        {"a submenu", false,
+         [&] {
+             openMenu(view);
+             view->setActiveAction(size->menuAction());
+             QTest::keyClick(view, Qt::Key_Right);
+             ASSERT_TRUE(QTest::qWaitFor([size] { return QApplication::activePopupWidget() == size; }));
+         }},
+        {"File, paused", true, [&] { openMenu(bar->actions().at(0)->menu()); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        frmGame& g = game();
+        g.BallSpeedX = 50, g.BallSpeedY = -50;
+        g.shpBall.Left = 3000, g.shpBall.Top = 6000;
+        window->setPaused(c.pausedBefore);
+        const QImage before = Grab(window->view());
+
+        c.open();
+        EXPECT_EQ(TicksOverAWhile(), 0);
+        EXPECT_EQ(g.shpBall.Left, 3000);
+        EXPECT_EQ(window->paused(), c.pausedBefore);
+        EXPECT_EQ(Grab(window->view()), before) << "no \"Paused\" of its own";
+
+        while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+        EXPECT_EQ(window->paused(), c.pausedBefore);
+        if (c.pausedBefore) {
+            EXPECT_EQ(TicksOverAWhile(), 0) << "closing the menu ends no pause";
+            window->setPaused(false);
+        } else {
+            EXPECT_GT(TicksOverAWhile(), 0);
+            EXPECT_NE(g.shpBall.Left, 3000);
+        }
     }
 }
 
