@@ -1,6 +1,7 @@
 # The two commands that matter: `make run` and `make test`. Both install what is
 # missing first, so they work on a fresh Debian 12 machine.
-.PHONY: setup run test bench build-dev build-release build-asan clean install package screenshots
+.PHONY: setup run test bench build-dev build-release build-asan clean install package hardening reproducible \
+        autopkgtest screenshots
 
 setup:
 	@bash scripts/setup.sh
@@ -49,9 +50,27 @@ PREFIX ?= /usr/local
 install: build-release
 	DESTDIR="$(DESTDIR)" cmake --install build/release --prefix "$(PREFIX)"
 
-# A Debian package of the game, build/release/crumbleton_<version>_<arch>.deb.
-package: build-release
-	cd build/release && cpack -G DEB
+# The Debian source and binary packages, built by dpkg-buildpackage from a copy of
+# the tree, in build/package: crumbleton_<version>_<arch>.deb, its .changes, the
+# source package's .dsc and .tar.xz.
+package: setup
+	bash scripts/package.sh build/package
+
+# The hardening of the program that `make run` starts, as hardening-check sees it.
+hardening: build-release
+	bash tests/install/check_hardening.sh build/release/src/app/crumbleton build/release/compile_commands.json
+
+# Two package builds from two clones of the last commit, in other folders, time
+# zones, locales, umasks and clocks, must give the same bytes.
+reproducible:
+	@bash scripts/setup.sh faketime diffoscope-minimal
+	bash scripts/reproducible.sh build/reproducible
+
+# The installed package's own tests (debian/tests), run by autopkgtest on this
+# machine: it installs the package and what the tests need.
+autopkgtest: package
+	@bash scripts/setup.sh autopkgtest
+	autopkgtest build/package/crumbleton_*.changes -- null
 
 # The pictures of the screens in docs/screenshots, at scale factors 1 and 2.
 # `make screenshots LANG=de` renders them in one language instead, with the two

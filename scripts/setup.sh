@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing need, and only
-# those that are missing, so repeated runs cost one dpkg query.
+# those that are missing, so repeated runs cost one dpkg query. Packages named
+# as arguments are installed too: the tools of the make targets that few run.
+#
+# usage: setup.sh [PACKAGE...]
 set -euo pipefail
 
 packages=(
@@ -12,9 +15,11 @@ packages=(
     # tests and benchmarks
     googletest libgtest-dev libgmock-dev libbenchmark-dev clang-format
     desktop-file-utils appstream locales
-    # make package: dpkg-shlibdeps works out the libraries the .deb depends on,
-    # lintian checks the package, binutils strips the program
-    dpkg-dev lintian binutils
+    # make package: Debian's own tools build the source and binary packages from
+    # debian/ (build-essential is what every package's build may assume), lintian
+    # checks them, hardening-check (devscripts) and blhc check the program's
+    # hardening, readelf (binutils) looks at the installed program
+    build-essential dpkg-dev debhelper lintian devscripts blhc binutils
     # the Wayland test: a headless compositor, its screenshot client, and the
     # library its test keyboard module is built against
     weston libweston-10-dev
@@ -25,6 +30,7 @@ packages=(
     # Qt's own texts in the player's language, and a font with the Chinese and
     # Japanese characters
     qt6-translations-l10n fonts-wqy-microhei
+    "$@"
 )
 
 missing=()
