@@ -1,5 +1,7 @@
 #include "instructions_window.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
@@ -16,10 +18,14 @@ namespace crumbleton {
 
 namespace {
 
-// An image control: its SVG picture stretched over the whole control.
+// An image control: its SVG picture stretched over the whole control, told to a
+// screen reader as a picture of what it shows.
 class PictureBox : public QWidget {
 public:
-    PictureBox(QWidget* parent, const QString& path) : QWidget(parent), renderer_(path) {}
+    PictureBox(QWidget* parent, const QString& path, const QString& shows)
+        : QWidget(parent), renderer_(path) {
+        setAccessibleName(shows);
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -52,6 +58,12 @@ private:
     const FormLayout& layout_;
 };
 
+QAccessibleInterface* PictureAccessible(const QString&, QObject* object) {
+    if (auto* picture = dynamic_cast<PictureBox*>(object))
+        return new QAccessibleWidget(picture, QAccessible::Graphic);
+    return nullptr;
+}
+
 const Font kTextFont{"Californian FB", 12, false, false};
 const Font kLegendFont{"Bell MT", 12, true, false};
 
@@ -62,6 +74,8 @@ InstructionsWindow::InstructionsWindow(Toolkit& toolkit, QWidget* parent)
     setObjectName("frmInstructions");
     //: The instructions' window title: the game's name.
     setWindowTitle(QCoreApplication::translate("InstructionsWindow", "Crumbleton"));
+    //: What a screen reader calls the instructions' window (the title stays the game's name).
+    setAccessibleName(QCoreApplication::translate("InstructionsWindow", "Crumbleton Instructions"));
     UseButtonFaceBackground(this);
     auto* layout = new FormLayout(this, QRectF(0, 0, 10005, 8985), false);
 
@@ -99,17 +113,36 @@ InstructionsWindow::InstructionsWindow(Toolkit& toolkit, QWidget* parent)
                                     "bottom paddle or above the top paddle. "),
         QRectF(5040, 4560, 3735, 975), kTextFont);
 
-    layout->add(new PictureBox(this, ":/pictures/arrow_keys.svg"), "Image1", {5280, 2160, 3015, 1905});
-    layout->add(new PictureBox(this, ":/pictures/field_bottom.svg"), "Image5", {4440, 6480, 5205, 1470});
+    [[maybe_unused]] static const bool installed = (QAccessible::installFactory(&PictureAccessible), true);
+    //: What a screen reader says of the picture beside the text on the paddles.
+    const QString arrowKeys =
+        QCoreApplication::translate("InstructionsWindow", "The left and right arrow keys");
+    //: What a screen reader says of the picture beside the text on losing lives.
+    const QString ballLost = QCoreApplication::translate(
+        "InstructionsWindow",
+        "The ball leaving the field past the bottom paddle, an arrow pointing down at it");
+    layout->add(new PictureBox(this, ":/pictures/arrow_keys.svg", arrowKeys), "Image1",
+                {5280, 2160, 3015, 1905});
+    layout->add(new PictureBox(this, ":/pictures/field_bottom.svg", ballLost), "Image5",
+                {4440, 6480, 5205, 1470});
 
     // The legend, laid out as on the game screen.
     //: Title of the legend of the three power-ups, 105 x 25 px, 12 pt bold, centred.
     MakeLabel(*layout, this, "lblPowerUps", QCoreApplication::translate("InstructionsWindow", "Power Ups"),
               QRectF(1200, 6120, 1575, 375), Font{"MS Sans Serif", 12, true, false}, TextAlign::Centre);
     layout->add(new OutlineBox(this, *layout), "Shape1", {720, 6600, 2535, 2055});
-    layout->add(new PictureBox(this, PicturePath(Picture::CompactDisc)), "imgLive", {840, 6720, 480, 480});
-    layout->add(new PictureBox(this, PicturePath(Picture::Banana)), "imgBananna", {840, 7320, 480, 480});
-    layout->add(new PictureBox(this, PicturePath(Picture::BurningMatch)), "imgshield", {840, 7920, 480, 480});
+    //: What a screen reader says of the legend's picture of the extra life.
+    const QString disc = QCoreApplication::translate("InstructionsWindow", "A compact disc");
+    //: What a screen reader says of the legend's picture of the large paddle.
+    const QString banana = QCoreApplication::translate("InstructionsWindow", "A banana");
+    //: What a screen reader says of the legend's picture of the shield.
+    const QString match = QCoreApplication::translate("InstructionsWindow", "A burning match");
+    layout->add(new PictureBox(this, PicturePath(Picture::CompactDisc), disc), "imgLive",
+                {840, 6720, 480, 480});
+    layout->add(new PictureBox(this, PicturePath(Picture::Banana), banana), "imgBananna",
+                {840, 7320, 480, 480});
+    layout->add(new PictureBox(this, PicturePath(Picture::BurningMatch), match), "imgshield",
+                {840, 7920, 480, 480});
     //: Legend, beside a compact disc, 81 x 25 px, 12 pt bold: the power-up that gives
     //: one more life. The leading blank is the original's; a translation needs none.
     MakeLabel(*layout, this, "lblLife", QCoreApplication::translate("InstructionsWindow", " Extra Life"),

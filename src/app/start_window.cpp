@@ -15,6 +15,8 @@ StartWindow::StartWindow(Toolkit& toolkit, QWidget* parent) : QWidget(parent), t
     setObjectName("frmStart");
     //: The start menu's window title: the game's name.
     setWindowTitle(QCoreApplication::translate("StartWindow", "Crumbletons!"));
+    //: What a screen reader calls the start menu's window (the title stays the game's name).
+    setAccessibleName(QCoreApplication::translate("StartWindow", "Crumbleton Start Menu"));
     UseButtonFaceBackground(this);
     layout_ = new FormLayout(this, QRectF(4950, 4170, 7950, 5880), true);
 

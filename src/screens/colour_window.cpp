@@ -98,6 +98,8 @@ ColourWindow::ColourWindow(Toolkit& toolkit, QWidget* parent) : SideScreen(toolk
     setObjectName("frmColor");
     //: The colour options' window title: the game's name.
     setWindowTitle(QCoreApplication::translate("ColourWindow", "Crumbleton"));
+    //: What a screen reader calls the colour options' window (the title stays the game's name).
+    setAccessibleName(QCoreApplication::translate("ColourWindow", "Crumbleton Colour Options"));
     UseButtonFaceBackground(this);
     auto* layout = new FormLayout(this, QRectF(4950, 2310, 7605, 5715), true);
 
@@ -117,6 +119,10 @@ ColourWindow::ColourWindow(Toolkit& toolkit, QWidget* parent) : SideScreen(toolk
         MakeFrame(*layout, fraColours, "fraBackGround", background, {360, 2520, 6735, 1695}, kFrameFont),
     };
 
+    // Each group is named for what it colours; left alone, a screen reader would
+    // call every group by the title of the frame around them.
+    for (QGroupBox* group : groups) group->setAccessibleName(group->title());
+
     // The option buttons and "Back" keep the toolkit's default font, not their frame's.
     for (const OptionLayout& o : kOptions) {
         auto* button = layout->add(new OptionButton(QCoreApplication::translate("ColourWindow", o.caption),
@@ -125,6 +131,8 @@ ColourWindow::ColourWindow(Toolkit& toolkit, QWidget* parent) : SideScreen(toolk
         // Each frame's buttons are siblings, so selecting one clears the others
         // of its frame only; none is selected until the player chooses.
         button->setAutoExclusive(true);
+        // Three groups offer "Pink": a screen reader tells which group a colour is of.
+        button->setAccessibleDescription(groups[static_cast<std::size_t>(o.group)]->title());
         options_[static_cast<std::size_t>(o.option)] = button;
     }
 

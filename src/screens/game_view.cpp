@@ -10,9 +10,11 @@
 #include <type_traits>
 #include <variant>
 
+#include "brick_marks.h"
 #include "desktop.h"
 #include "form_layout.h"
 #include "scale.h"
+#include "window_commands.h"
 
 namespace crumbleton {
 
@@ -32,6 +34,10 @@ QBrush FillBrush(const Shape& shape, const QPalette& palette) {
             break;
     }
     return Qt::NoBrush;
+}
+
+bool IsBrick(const frmGame& game, const Shape& shape) {
+    return std::any_of(game.Brick.begin(), game.Brick.end(), [&](const Shape& b) { return &b == &shape; });
 }
 
 // The device-aligned logical pixels a control may paint, with a pixel to spare
@@ -179,6 +185,12 @@ void GameView::setPaused(bool paused) {
     update();
 }
 
+void GameView::setBrickMarks(bool on) {
+    if (on == brickMarks_) return;
+    brickMarks_ = on;
+    update();
+}
+
 void GameView::paintEvent(QPaintEvent* event) {
     if (!paintObserver_) return paint(event);
     using Clock = std::chrono::steady_clock;
@@ -238,9 +250,7 @@ void GameView::drawPaused(QPainter& painter, const Mapping& mapping) {
     font.setPixelSize(std::max(1, font.pixelSize() / 2));
     font.setBold(false);
     painter.setFont(font);
-    painter.drawText(band.adjusted(0, bandHeight * 0.68, 0, 0), Qt::AlignHCenter | Qt::AlignTop,
-                     //: Under "Paused", 12 pt, 585 px wide: the keys that end the pause.
-                     QCoreApplication::translate("GameWindow", "P, Pause or Space to play on"));
+    painter.drawText(band.adjusted(0, bandHeight * 0.68, 0, 0), Qt::AlignHCenter | Qt::AlignTop, PauseHint());
 }
 
 void GameView::draw(QPainter& painter, const Mapping& mapping, const Shape& shape) {
@@ -261,6 +271,9 @@ void GameView::draw(QPainter& painter, const Mapping& mapping, const Shape& shap
     if (shape.BackOpaque) painter.fillRect(r, ToQColor(shape.BackColor, palette()));
     if (fill.style() != Qt::NoBrush) painter.fillRect(r, fill);
     DrawOutline(painter, r, outline, border);
+    if (brickMarks_ && IsBrick(game_, shape))
+        DrawStrengthMarks(painter, mapping.scale, mapping.device, shape,
+                          ToQColor(shape.FillColor, palette()));
 }
 
 void GameView::drawOval(QPainter& painter, const QRectF& r, qreal outline, const Shape& shape) const {

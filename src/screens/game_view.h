@@ -33,6 +33,9 @@ public:
 
     // Shows "Paused" over the scene, or takes it away.
     void setPaused(bool paused);
+    // Draws on every brick a mark of the strikes it still takes, or no mark.
+    void setBrickMarks(bool on);
+    bool brickMarks() const { return brickMarks_; }
 
     // Called after every paint with its duration and the region it painted (logical
     // pixels); for measuring programs. Nothing is timed while none is set.
@@ -97,6 +100,7 @@ private:
     std::vector<std::pair<BallKey, QPixmap>> ballPictures_;
     PaintObserver paintObserver_;
     bool paused_ = false;
+    bool brickMarks_ = false;
 };
 
 }  // namespace crumbleton

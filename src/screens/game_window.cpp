@@ -1,5 +1,6 @@
 #include "game_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -11,6 +12,7 @@
 #include <malloc.h>
 #endif
 
+#include "field_accessibility.h"
 #include "form_layout.h"
 #include "game_view.h"
 #include "scale.h"
@@ -65,6 +67,8 @@ bool IsGameKey(int code) { return IsArrow(code) || code == kKeySpace; }
 GameWindow::GameWindow(Toolkit& toolkit, QWidget* parent) : QMainWindow(parent), game_(toolkit) {
     setObjectName("frmGame");
     setWindowTitle(ShownCaption(game_.Caption));
+    //: What a screen reader calls the game's window (the title stays the game's name).
+    setAccessibleName(QCoreApplication::translate("GameWindow", "Crumbleton Game"));
     view_ = new GameView(game_, this);
     setCentralWidget(view_);
 
@@ -74,11 +78,28 @@ GameWindow::GameWindow(Toolkit& toolkit, QWidget* parent) : QMainWindow(parent),
         connect(action, &QAction::triggered, this, [this, handler] {
             (game_.*handler)();
             view_->refresh();
+            showState();
         });
     };
     addItem(game_.mnuFileReset, &frmGame::mnuFileReset_Click);
     addItem(game_.mnuFileMenu, &frmGame::mnuFileMenu_Click);
     addItem(game_.mnuFileExit, &frmGame::mnuFileExit_Click);
+
+    //: The game window's second menu, after "File": pause, full screen and the
+    //: bricks' marks. The & marks the access key (Alt+letter).
+    QMenu* view = menuBar()->addMenu(QCoreApplication::translate("GameWindow", "&View"));
+    for (const WindowCommandEntry& entry : WindowCommands()) {
+        QAction* action = view->addAction(QCoreApplication::translate("GameWindow", entry.menuEntry));
+        action->setCheckable(true);
+        // Shown in the menu and told to screen readers; the key itself is handled
+        // with the others in eventFilter, so the shortcut is live only in the open menu.
+        action->setShortcut(QKeySequence(entry.toggleKeys.front()));
+        action->setShortcutContext(Qt::WidgetShortcut);
+        action->setAutoRepeat(false);
+        const WindowCommand command = entry.command;
+        connect(action, &QAction::triggered, this, [this, command] { run(command); });
+        commandActions_.emplace_back(command, action);
+    }
 
     placeOnScreen();
     new ScreenFit(this, [this](QScreen* screen, const QRect& wanted) { fitTo(screen, wanted); });
@@ -87,6 +108,8 @@ GameWindow::GameWindow(Toolkit& toolkit, QWidget* parent) : QMainWindow(parent),
     qApp->installEventFilter(this);
 
     game_.Form_Load();
+    accessibility_ = std::make_unique<FieldAccessibility>(game_, view_);
+    showState();
     settled_.setSingleShot(true);
     settled_.setInterval(kResizeSettled);
     connect(&settled_, &QTimer::timeout, this, [] {
@@ -123,18 +146,50 @@ void GameWindow::fitTo(QScreen* screen, const QRect& wanted) {
     fitted_ = this->size();
 }
 
-bool GameWindow::windowKey(const QKeyEvent& key) {
-    // A held F11 would toggle on every repeat.
+bool GameWindow::commandKey(const QKeyEvent& key) {
+    // A held key would toggle on every repeat.
     if (key.type() != QEvent::KeyPress || key.isAutoRepeat()) return false;
-    if (key.key() == Qt::Key_F11) {
-        setWindowState(windowState() ^ Qt::WindowFullScreen);
-        return true;
+    const WindowCommandEntry* entry =
+        CommandForKey(key.key(), key.modifiers(), [this](WindowCommand c) { return isOn(c); });
+    if (entry == nullptr) return false;
+    run(entry->command);
+    return true;
+}
+
+void GameWindow::run(WindowCommand command) {
+    switch (command) {
+        case WindowCommand::Pause:
+            setPaused(!paused_);
+            break;
+        case WindowCommand::FullScreen:
+            setWindowState(windowState() ^ Qt::WindowFullScreen);
+            break;
+        case WindowCommand::BrickMarks:
+            setBrickMarks(!brickMarks());
+            break;
     }
-    if (key.key() == Qt::Key_Escape && isFullScreen()) {
-        setWindowState(windowState() & ~Qt::WindowFullScreen);
-        return true;
+    showState();
+}
+
+bool GameWindow::isOn(WindowCommand command) const {
+    switch (command) {
+        case WindowCommand::Pause:
+            return paused_;
+        case WindowCommand::FullScreen:
+            return isFullScreen();
+        case WindowCommand::BrickMarks:
+            return brickMarks();
     }
     return false;
+}
+
+bool GameWindow::brickMarks() const { return view_->brickMarks(); }
+
+void GameWindow::setBrickMarks(bool on) { view_->setBrickMarks(on); }
+
+void GameWindow::showState() {
+    for (const auto& [command, action] : commandActions_) action->setChecked(isOn(command));
+    if (accessibility_) accessibility_->update(paused_);
 }
 
 void GameWindow::stopTicking() {
@@ -142,7 +197,11 @@ void GameWindow::stopTicking() {
     timer_.stop();
 }
 
-void GameWindow::paintNow() { view_->repaint(); }
+void GameWindow::paintNow() {
+    view_->repaint();
+    // A screen reader too hears what led to the message box before the box itself.
+    showState();
+}
 
 void GameWindow::setPaused(bool paused) {
     if (paused == paused_) return;
@@ -155,21 +214,7 @@ void GameWindow::setPaused(bool paused) {
         timer_.start(kTickPeriod);
     }
     view_->setPaused(paused_);
-}
-
-bool GameWindow::pauseKey(const QKeyEvent& key) {
-    if (key.type() != QEvent::KeyPress || key.isAutoRepeat()) return false;
-    // With Alt or Ctrl, P is not the pause: menus may use it.
-    if (key.modifiers() & (Qt::AltModifier | Qt::ControlModifier)) return false;
-    if (key.key() == Qt::Key_P || key.key() == Qt::Key_Pause) {
-        setPaused(!paused_);
-        return true;
-    }
-    if (paused_ && key.key() == Qt::Key_Space) {
-        setPaused(false);
-        return true;
-    }
-    return false;
+    showState();
 }
 
 bool GameWindow::menuOpen() const {
@@ -184,6 +229,7 @@ void GameWindow::tick() {
     if (menuOpen()) return;
     game_.Timer1_Timer();
     view_->refresh();
+    showState();
     if (tickObserver_) tickObserver_();
 }
 
@@ -195,7 +241,7 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
 
     auto* key = static_cast<QKeyEvent*>(event);
     const bool ours = widget->window() == this;
-    if (ours && (windowKey(*key) || pauseKey(*key))) return true;
+    if (ours && commandKey(*key)) return true;
     const std::optional<int> code = GameKeyCode(key->key());
     if (!code) return false;
     if (!ours) {
@@ -220,6 +266,7 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
         game_.Form_KeyUp(*code, shift);
     }
     view_->refresh();
+    showState();
     return IsGameKey(*code);
 }
 
@@ -235,8 +282,9 @@ void GameWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
         releaseHeldArrows();
         if (isVisible() && ballInFlight()) setPaused(true);
-    } else if (event->type() == QEvent::WindowStateChange && isMinimized() && ballInFlight()) {
-        setPaused(true);
+    } else if (event->type() == QEvent::WindowStateChange) {
+        if (isMinimized() && ballInFlight()) setPaused(true);
+        showState();
     }
     QMainWindow::changeEvent(event);
 }
@@ -257,6 +305,7 @@ void GameWindow::resizeEvent(QResizeEvent* event) {
 void GameWindow::closeEvent(QCloseEvent* event) {
     game_.mnuFileMenu_Click();
     view_->refresh();
+    showState();
     event->ignore();
 }
 

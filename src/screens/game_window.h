@@ -1,20 +1,27 @@
 #pragma once
-// The game screen's window: shows the model, drives its frame tick and forwards
-// the keyboard and the "File" menu to the game's handlers.
+// The game screen's window: shows the model, drives its frame tick, forwards the
+// keyboard and the "File" menu to the game's handlers, and runs its own commands
+// (the "View" menu and their keys).
 
 #include <QMainWindow>
 #include <QTimer>
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <set>
+#include <utility>
+#include <vector>
 
 #include "frm_game.h"
+#include "window_commands.h"
 
+class QAction;
 class QKeyEvent;
 class QScreen;
 
 namespace crumbleton {
 
+class FieldAccessibility;
 class GameView;
 
 // The period the toolkit really delivers for the model's 1 ms timer: about 60
@@ -44,6 +51,16 @@ public:
     // closing it neither starts nor ends a pause.
     bool paused() const { return paused_; }
     void setPaused(bool paused);
+    // Marks on every brick telling the strikes it still takes; off until switched on,
+    // and on until switched off or the program ends.
+    bool brickMarks() const;
+    void setBrickMarks(bool on);
+
+    // Runs a command of the window, as its key or its menu entry does.
+    void run(WindowCommand command);
+    bool isOn(WindowCommand command) const;
+    // What a screen reader is told of the field; see FieldAccessibility.
+    FieldAccessibility& accessibility() const { return *accessibility_; }
     // Called after every tick of the timer; for measuring programs.
     void setTickObserver(std::function<void()> observer) { tickObserver_ = std::move(observer); }
 
@@ -60,15 +77,15 @@ private:
     void placeOnScreen();
     // The client area (menu bar included) at `wanted`, or as near as `screen` allows.
     void fitTo(QScreen* screen, const QRect& wanted);
-    // F11 toggles full screen and Escape leaves it: true when `key` was one of them.
-    bool windowKey(const QKeyEvent& key);
+    // Runs the window command whose key `key` is: true if it was one.
+    bool commandKey(const QKeyEvent& key);
+    // The menu's checks and what a screen reader is told, after anything may have changed.
+    void showState();
     void tick();
     // A menu of the window's menu bar, or a submenu of one, is open.
     bool menuOpen() const;
     void releaseHeldArrows();
     bool ballInFlight() const { return game_.BallSpeedX != 0 || game_.BallSpeedY != 0; }
-    // P or Pause toggles, and while paused space resumes; true if the key was the pause's.
-    bool pauseKey(const QKeyEvent& key);
 
     frmGame game_;
     GameView* view_ = nullptr;
@@ -79,6 +96,8 @@ private:
     std::set<int> heldArrows_;  // game key codes of arrows down now
     std::function<void()> tickObserver_;
     QSize fitted_, unshrunk_;  // the size fitTo last gave the window, and the size it was asked for
+    std::vector<std::pair<WindowCommand, QAction*>> commandActions_;
+    std::unique_ptr<FieldAccessibility> accessibility_;
 };
 
 }  // namespace crumbleton

@@ -50,11 +50,12 @@ TEST_F(GameWindowTest, WindowIsLaidOutInTwips) {
     EXPECT_EQ(client, QPoint(251, 196));
 
     const QList<QAction*> menus = window->menuBar()->actions();
-    ASSERT_EQ(menus.size(), 1);
+    ASSERT_EQ(menus.size(), 2);
     EXPECT_EQ(menus[0]->text(), "&File");
     QStringList items;
     for (QAction* a : menus[0]->menu()->actions()) items << a->text();
     EXPECT_EQ(items, (QStringList{"&Reset", "&Menu", "E&xit"}));
+    EXPECT_EQ(menus[1]->text(), "&View");
 }
 
 TEST_F(GameWindowTest, DrawsEveryControlWhereTheModelPutsIt) {
