@@ -72,6 +72,11 @@
         <extracomment>Button, 89 x 41 px, default font (8.25 pt): back to the start menu.</extracomment>
         <translation>Назад</translation>
     </message>
+    <message>
+        <source>Crumbleton Colour Options</source>
+        <extracomment>What a screen reader calls the colour options&apos; window (the title stays the game&apos;s name).</extracomment>
+        <translation>Crumbleton — настройки цвета</translation>
+    </message>
 </context>
 <context>
     <name>GameWindow</name>
@@ -155,6 +160,56 @@
         <extracomment>Under &quot;Paused&quot;, 12 pt, 585 px wide: the keys that end the pause.</extracomment>
         <translation>P, Pause или Пробел — продолжить</translation>
     </message>
+    <message>
+        <source>Playing field</source>
+        <extracomment>What a screen reader calls the game window&apos;s playing field.</extracomment>
+        <translation>Игровое поле</translation>
+    </message>
+    <message>
+        <source>Left and Right arrows steer both paddles; Space serves the ball.</source>
+        <extracomment>What a screen reader says of the playing field: the keys of the game.</extracomment>
+        <translation>Стрелки влево и вправо двигают обе ракетки, Пробел подаёт мяч.</translation>
+    </message>
+    <message>
+        <source>Power up caught: %1</source>
+        <extracomment>What a screen reader says once the bottom paddle has caught the power-up (%1: &quot;Extra Life&quot;, &quot;Large Paddle&quot; or &quot;Shield&quot;).</extracomment>
+        <translation>Бонус пойман: %1</translation>
+    </message>
+    <message>
+        <source>Power up falling: %1</source>
+        <extracomment>What a screen reader says while the power-up falls (%1: its name).</extracomment>
+        <translation>Бонус падает: %1</translation>
+    </message>
+    <message>
+        <source>Power up on the black brick: %1</source>
+        <extracomment>What a screen reader says of the power-up waiting on the black brick (%1: its name).</extracomment>
+        <translation>Бонус на чёрном кирпиче: %1</translation>
+    </message>
+    <message>
+        <source>Crumbleton Game</source>
+        <extracomment>What a screen reader calls the game&apos;s window (the title stays the game&apos;s name).</extracomment>
+        <translation>Crumbleton — игра</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <extracomment>The game window&apos;s second menu, after &quot;File&quot;: pause, full screen and the bricks&apos; marks. The &amp; marks the access key (Alt+letter).</extracomment>
+        <translation>&amp;Вид</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <extracomment>&quot;View&quot; menu entry: pauses the game, or plays on. The &amp; marks the access key.</extracomment>
+        <translation>&amp;Пауза</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <extracomment>&quot;View&quot; menu entry: the game window fills the screen, or is a window again. The &amp; marks the access key.</extracomment>
+        <translation>Полный &amp;экран</translation>
+    </message>
+    <message>
+        <source>&amp;Brick Strength Marks</source>
+        <extracomment>&quot;View&quot; menu entry, checkable: draws on every brick as many marks as the strikes it still takes, for players who cannot tell its colours apart. The &amp; marks the access key.</extracomment>
+        <translation>&amp;Отмечать прочность кирпичей</translation>
+    </message>
 </context>
 <context>
     <name>InstructionsWindow</name>
@@ -212,6 +267,36 @@
         <source>Back</source>
         <extracomment>Button, 121 x 49 px, 12 pt bold: back to the start menu.</extracomment>
         <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Crumbleton Instructions</source>
+        <extracomment>What a screen reader calls the instructions&apos; window (the title stays the game&apos;s name).</extracomment>
+        <translation>Crumbleton — правила</translation>
+    </message>
+    <message>
+        <source>The left and right arrow keys</source>
+        <extracomment>What a screen reader says of the picture beside the text on the paddles.</extracomment>
+        <translation>Стрелки влево и вправо</translation>
+    </message>
+    <message>
+        <source>The ball leaving the field past the bottom paddle, an arrow pointing down at it</source>
+        <extracomment>What a screen reader says of the picture beside the text on losing lives.</extracomment>
+        <translation>Мяч вылетает с поля ниже нижней ракетки, стрелка указывает на него</translation>
+    </message>
+    <message>
+        <source>A compact disc</source>
+        <extracomment>What a screen reader says of the legend&apos;s picture of the extra life.</extracomment>
+        <translation>Компакт-диск</translation>
+    </message>
+    <message>
+        <source>A banana</source>
+        <extracomment>What a screen reader says of the legend&apos;s picture of the large paddle.</extracomment>
+        <translation>Банан</translation>
+    </message>
+    <message>
+        <source>A burning match</source>
+        <extracomment>What a screen reader says of the legend&apos;s picture of the shield.</extracomment>
+        <translation>Горящая спичка</translation>
     </message>
 </context>
 <context>
@@ -273,6 +358,11 @@
         <source>Colours</source>
         <extracomment>Button in the options frame, 105 x 33 px, 12 pt bold: opens the colour options.</extracomment>
         <translation>Цвета</translation>
+    </message>
+    <message>
+        <source>Crumbleton Start Menu</source>
+        <extracomment>What a screen reader calls the start menu&apos;s window (the title stays the game&apos;s name).</extracomment>
+        <translation>Crumbleton — главное меню</translation>
     </message>
 </context>
 </TS>
