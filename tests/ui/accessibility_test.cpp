@@ -11,6 +11,7 @@
 #include <map>
 #include <vector>
 
+#include "all_windows.h"
 #include "field_accessibility.h"
 #include "layout.h"
 #include "window_helpers.h"
@@ -18,19 +19,9 @@
 namespace crumbleton {
 namespace {
 
+using testing::AllWindows;
 using testing::MessageCloser;
 using ::testing::UnorderedElementsAre;
-
-// Every window of the game, the options frame revealed.
-struct AllWindows {
-    AllWindows() {
-        for (Screen screen : {Screen::Start, Screen::Instructions, Screen::Colours, Screen::Game})
-            navigator.Show(screen);
-        navigator.gameWindow()->stopTicking();
-        navigator.startWindow()->cmdOptions_Click();
-    }
-    Navigator navigator;
-};
 
 // The interfaces under `root`, depth first, `root` included.
 std::vector<QAccessibleInterface*> Tree(QAccessibleInterface* root) {

@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 
+#include "all_windows.h"
 #include "form_layout.h"
 #include "language.h"
 #include "start_window.h"
@@ -23,6 +24,7 @@
 namespace crumbleton {
 namespace {
 
+using testing::AllWindows;
 using testing::Grab;
 using testing::MessageCloser;
 using testing::Region;
@@ -55,22 +57,6 @@ private:
     }
     std::unique_ptr<QTranslator> game_;
     QTranslator qt_;
-};
-
-// Every window of the game, built in the language installed, with the options
-// frame revealed and the game held still.
-struct AllWindows {
-    AllWindows() {
-        for (Screen screen : {Screen::Start, Screen::Instructions, Screen::Colours, Screen::Game})
-            navigator.Show(screen);
-        navigator.gameWindow()->stopTicking();
-        navigator.startWindow()->cmdOptions_Click();
-    }
-    std::vector<QWidget*> windows() const {
-        return {navigator.startWindow(), navigator.instructionsWindow(), navigator.colourWindow(),
-                navigator.gameWindow()};
-    }
-    Navigator navigator;
 };
 
 // The texts a player reads in the windows' widgets, each with where it is.
