@@ -52,12 +52,12 @@ std::optional<std::vector<double>> ScreenFactors(std::string_view text) {
     std::vector<double> factors;
     while (!text.empty()) {
         const std::size_t end = std::min(text.find(';'), text.size());
-        std::string_view spec = Trimmed(text.substr(0, end));
+        std::string_view entry = Trimmed(text.substr(0, end));
         text.remove_prefix(std::min(end + 1, text.size()));
-        if (spec.empty()) continue;
-        if (const std::size_t equals = spec.rfind('='); equals != std::string_view::npos)
-            spec.remove_prefix(equals + 1);
-        const std::optional<double> factor = Number(spec);
+        if (entry.empty()) continue;
+        if (const std::size_t equals = entry.rfind('='); equals != std::string_view::npos)
+            entry.remove_prefix(equals + 1);
+        const std::optional<double> factor = Number(entry);
         if (!factor) return std::nullopt;
         factors.push_back(*factor);
     }

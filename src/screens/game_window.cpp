@@ -77,8 +77,7 @@ GameWindow::GameWindow(Toolkit& toolkit, QWidget* parent) : QMainWindow(parent),
         QAction* action = file->addAction(ShownCaption(item.Caption));
         connect(action, &QAction::triggered, this, [this, handler] {
             (game_.*handler)();
-            view_->refresh();
-            showState();
+            showGame();
         });
     };
     addItem(game_.mnuFileReset, &frmGame::mnuFileReset_Click);
@@ -187,6 +186,11 @@ bool GameWindow::brickMarks() const { return view_->brickMarks(); }
 
 void GameWindow::setBrickMarks(bool on) { view_->setBrickMarks(on); }
 
+void GameWindow::showGame() {
+    view_->refresh();
+    showState();
+}
+
 void GameWindow::showState() {
     for (const auto& [command, action] : commandActions_) action->setChecked(isOn(command));
     if (accessibility_) accessibility_->update(paused_);
@@ -228,8 +232,7 @@ void GameWindow::tick() {
     // The ball must not fly on unseen under a menu the player is reading.
     if (menuOpen()) return;
     game_.Timer1_Timer();
-    view_->refresh();
-    showState();
+    showGame();
     if (tickObserver_) tickObserver_();
 }
 
@@ -265,8 +268,7 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
         heldArrows_.erase(*code);
         game_.Form_KeyUp(*code, shift);
     }
-    view_->refresh();
-    showState();
+    showGame();
     return IsGameKey(*code);
 }
 
@@ -304,8 +306,7 @@ void GameWindow::resizeEvent(QResizeEvent* event) {
 
 void GameWindow::closeEvent(QCloseEvent* event) {
     game_.mnuFileMenu_Click();
-    view_->refresh();
-    showState();
+    showGame();
     event->ignore();
 }
 

@@ -81,6 +81,8 @@ private:
     bool commandKey(const QKeyEvent& key);
     // The menu's checks and what a screen reader is told, after anything may have changed.
     void showState();
+    // The field and its state as the game now stands, after a tick, a key or a menu command.
+    void showGame();
     void tick();
     // A menu of the window's menu bar, or a submenu of one, is open.
     bool menuOpen() const;
