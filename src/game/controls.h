@@ -67,8 +67,11 @@ struct Label {
 
 enum class Picture { None, CompactDisc, Banana, BurningMatch, Smiley };
 
+// A picture's natural size, a 32 x 32 pixel icon, in twips.
+inline constexpr float kIconTwips = 480;
+
 struct Image {
-    float Left = 0, Top = 0, Width = 480, Height = 480;
+    float Left = 0, Top = 0, Width = kIconTwips, Height = kIconTwips;
     bool Visible = true;
     crumbleton::Picture Picture = crumbleton::Picture::None;
     bool Stretch = false;  // false: the picture at its natural 32 x 32 px

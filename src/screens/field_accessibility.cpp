@@ -16,9 +16,6 @@ namespace crumbleton {
 
 namespace {
 
-// Every picture of the screen is a 32 x 32 pixel icon.
-constexpr float kIconTwips = 480;
-
 // A thing of the field: text to read, and a number where it tells one.
 class FieldItemAccessible : public QAccessibleObject, public QAccessibleValueInterface {
 public:

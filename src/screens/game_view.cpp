@@ -20,9 +20,6 @@ namespace crumbleton {
 
 namespace {
 
-// Every picture of the screen is a 32 x 32 pixel icon unless stretched.
-constexpr float kIconTwips = 480;
-
 QBrush FillBrush(const Shape& shape, const QPalette& palette) {
     const QColor colour = ToQColor(shape.FillColor, palette);
     switch (shape.FillStyle) {
